@@ -2,7 +2,7 @@
 # Each executable given must be a 32-bit PE file that imports system DLLs only.
 set -u
 export LC_ALL=C   # objdump speaks the locale's language otherwise
-allowed='^(kernel32|user32|gdi32|advapi32|shell32|shlwapi|ole32|comctl32|comdlg32|msvcrt|version)\.dll$'
+allowed='^(kernel32|user32|gdi32|advapi32|shell32|shlwapi|ole32|comctl32|comdlg32|userenv|msvcrt|version)\.dll$'
 status=0
 for exe in "$@"; do
     if ! i686-w64-mingw32-objdump -f "$exe" | grep -q 'file format pei-i386'; then
