@@ -1,0 +1,108 @@
+// CUninstallDlg and CAboutDlg inside the test process: the system menu, the
+// About box, and the not-installed message's icon.
+#include "app/UninstallDlg.h"
+#include "framework/WinApp.h"
+#include "tests/support/Gui.h"
+#include "tests/support/ModalWatch.h"
+#include "tests/support/ProductFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kDialogCaption[] = "クオーヴェイン７ ｱﾝｲﾝｽﾄｰﾗｰ";
+const char kAboutCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 QV7Uninstall";
+
+class DialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_app.InitApplication();
+        RemoveProductLeftovers("win10");
+    }
+    void TearDown() override { RemoveProductLeftovers("win10"); }
+
+    INT_PTR RunMainDialog(const std::function<void(HWND)>& watcher)
+    {
+        CUninstallDlg dlg;
+        m_app.m_pMainWnd = &dlg;
+        return RunWatched([&] { return dlg.DoModal(); }, [&] {
+            HWND hDlg = WaitForDialog(GetCurrentProcessId(), kDialogCaption);
+            if (!hDlg) {
+                ADD_FAILURE() << "no main dialog";
+                return;
+            }
+            watcher(hDlg);
+            // Ends the dialog even when the watcher stopped short.
+            if (IsWindow(hDlg))
+                ClickButton(hDlg, IDCANCEL);
+        });
+    }
+
+    CWinApp m_app;
+    DWORD m_tid = GetCurrentThreadId();
+};
+
+TEST_F(DialogTest, SystemMenuEndsWithAboutEntry)
+{
+    LayProduct("win10");
+    INT_PTR result = RunMainDialog([](HWND hDlg) {
+        HMENU hMenu = GetSystemMenu(hDlg, FALSE);
+        int n = GetMenuItemCount(hMenu);
+        ASSERT_GE(n, 2);
+        char text[128] = "";
+        GetMenuStringA(hMenu, n - 1, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ("ﾊﾞｰｼﾞｮﾝ情報(QV7Uninstall) (&A)...", text);
+        EXPECT_EQ((UINT)IDM_ABOUTBOX, GetMenuItemID(hMenu, n - 1));
+        EXPECT_TRUE(GetMenuState(hMenu, n - 2, MF_BYPOSITION) & MF_SEPARATOR);
+        ClickButton(hDlg, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+}
+
+TEST_F(DialogTest, AboutBoxOpensTwiceAndLeavesMainDialogAsItWas)
+{
+    InstalledProduct product = LayProduct("win10");
+    DWORD tid = m_tid;
+    RunMainDialog([&](HWND hDlg) {
+        // Cleared first, so that "unchanged" means something.
+        PostMessageA(GetDlgItem(hDlg, IDC_DELETE_STOCKBOOK), BM_CLICK, 0, 0);
+        for (WPARAM command : {IDM_ABOUTBOX, IDM_ABOUTBOX + 15}) {
+            PostMessageA(hDlg, WM_SYSCOMMAND, command, 0);
+            HWND hAbout = WaitForDialog(GetCurrentProcessId(), kAboutCaption);
+            ASSERT_NE(nullptr, hAbout) << command;
+            EXPECT_EQ(hDlg, GetWindow(hAbout, GW_OWNER));
+            EXPECT_FALSE(IsWindowEnabled(hDlg));
+            RECT main, about;
+            GetWindowRect(hDlg, &main);
+            GetWindowRect(hAbout, &about);
+            EXPECT_NEAR(main.left + main.right, about.left + about.right, 2);
+            EXPECT_NEAR(main.top + main.bottom, about.top + about.bottom, 2);
+            EXPECT_EQ(GetDlgItem(hAbout, IDOK), FocusOf(tid));
+            PostMessageA(FocusOf(tid), WM_KEYDOWN, VK_RETURN, 0);
+            EXPECT_TRUE(WaitForWindowGone(hAbout)) << command;
+            EXPECT_TRUE(IsWindowEnabled(hDlg));
+            EXPECT_EQ(BST_UNCHECKED, SendDlgItemMessageA(hDlg, IDC_DELETE_STOCKBOOK, BM_GETCHECK, 0, 0));
+            EXPECT_EQ("「" + product.installDir + "」", ItemText(hDlg, IDC_INSTALL_PATH));
+        }
+        ClickButton(hDlg, IDCANCEL);
+    });
+}
+
+TEST_F(DialogTest, NotInstalledShowsStopIconAndCancels)
+{
+    CUninstallDlg dlg;
+    m_app.m_pMainWnd = &dlg;
+    INT_PTR result = RunWatched([&] { return dlg.DoModal(); }, [] {
+        HWND hBox = WaitForDialog(GetCurrentProcessId(), "ｸｵｰｳﾞｪｲﾝ7 ｱﾝｲﾝｽﾄﾗｰ");
+        ASSERT_NE(nullptr, hBox);
+        EXPECT_EQ("クオーヴェイン７ がインストールされていません。", MessageBoxText(hBox));
+        HWND hIcon = GetDlgItem(hBox, kMessageBoxIconId);
+        EXPECT_EQ(LoadIconA(NULL, IDI_HAND), (HICON)SendMessageA(hIcon, STM_GETICON, 0, 0));
+        ClickButton(hBox, IDOK);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(nullptr, m_app.m_pMainWnd);
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+// The resources of the built QV7UNINSTALL.EXE, read back from the file.
+#include "res/resource.h"
+#include "tests/support/DialogTemplate.h"
+#include "tests/support/Gui.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ExpectedItem {
+    int id;
+    const wchar_t* className;
+    const char* text;   // Shift-JIS, or "#n" for an ordinal
+    DWORD style;
+    short x, y, cx, cy;
+};
+
+const wchar_t kButton[] = L"BUTTON";
+const wchar_t kStatic[] = L"STATIC";
+
+// A template names a predefined class by ordinal or by name; both are the class.
+std::wstring ClassOf(const std::wstring& name)
+{
+    if (name == L"#128")
+        return kButton;
+    if (name == L"#130")
+        return kStatic;
+    std::wstring upper = name;
+    for (wchar_t& c : upper)
+        c = towupper(c);
+    return upper;
+}
+
+void ExpectItems(const DialogTemplate& dlg, const ExpectedItem* expected, size_t count)
+{
+    ASSERT_EQ(count, dlg.items.size());
+    for (size_t i = 0; i < count; i++) {
+        const DialogItem& item = dlg.items[i];
+        const ExpectedItem& e = expected[i];
+        SCOPED_TRACE("control " + std::to_string(i + 1));
+        EXPECT_EQ(e.id, item.id);
+        EXPECT_EQ(std::wstring(e.className), ClassOf(item.className));
+        EXPECT_EQ(ToWide(e.text), item.text);
+        EXPECT_EQ(e.style, item.style);
+        EXPECT_EQ(0u, item.exStyle);
+        EXPECT_EQ(0u, item.helpId);
+        EXPECT_EQ(e.x, item.x);
+        EXPECT_EQ(e.y, item.y);
+        EXPECT_EQ(e.cx, item.cx);
+        EXPECT_EQ(e.cy, item.cy);
+    }
+}
+
+const ExpectedItem kMainItems[] = {
+    {IDCANCEL, kButton, "ｷｬﾝｾﾙ", 0x50030001, 135, 150, 50, 14},
+    {IDOK, kButton, "実行", 0x50014000, 80, 150, 50, 14},
+    {IDC_DELETE_STOCKBOOK, kButton, "ｽﾄｯｸﾌﾞｯｸ削除", 0x50010003, 65, 125, 57, 10},
+    {IDC_INSTALL_PATH, kStatic, "", 0x50020000, 20, 10, 155, 8},
+    {-1, kStatic, "  にインストールされている クオーヴェイン７ を削除します。", 0x50020000, 20, 20, 150, 25},
+    {-1, kStatic, "  削除する場合は実行を押してください。やめる場合はキャンセルを押してください。",
+     0x50020000, 20, 50, 155, 25},
+    {-1, kStatic,
+     "  注意：アンインストールを実行するとストックブックも削除されてしまいます。"
+     "削除したくない場合は、下のチェックをはずして下さい。",
+     0x50020000, 20, 90, 155, 30},
+    {-1, kButton, "", 0x50000007, 5, 0, 180, 80},
+    {-1, kButton, "", 0x50000007, 5, 80, 180, 60},
+};
+
+TEST(Resources, MainDialogTemplate)
+{
+    DialogTemplate dlg;
+    ASSERT_TRUE(ReadDialogTemplate(QV7_EXE, IDD_UNINSTALL_DIALOG, dlg));
+    EXPECT_TRUE(dlg.extended);
+    EXPECT_EQ(0x90C800C0u, dlg.style);
+    EXPECT_EQ(0x00040000u, dlg.exStyle);
+    EXPECT_EQ(0u, dlg.helpId);
+    EXPECT_EQ(0, dlg.x);
+    EXPECT_EQ(0, dlg.y);
+    EXPECT_EQ(191, dlg.cx);
+    EXPECT_EQ(169, dlg.cy);
+    EXPECT_EQ(L"", dlg.menu);
+    EXPECT_EQ(L"", dlg.className);
+    EXPECT_EQ(ToWide("クオーヴェイン７ ｱﾝｲﾝｽﾄｰﾗｰ"), dlg.caption);
+    EXPECT_EQ(ToWide("ＭＳ Ｐゴシック"), dlg.font);
+    EXPECT_EQ(9, dlg.pointSize);
+    EXPECT_EQ(0, dlg.weight);
+    EXPECT_EQ(0, dlg.italic);
+    EXPECT_EQ(DEFAULT_CHARSET, dlg.charset);
+    ExpectItems(dlg, kMainItems, sizeof kMainItems / sizeof kMainItems[0]);
+}
+
+const ExpectedItem kAboutItems[] = {
+    {-1, kStatic, "#128", 0x50000003, 11, 17, 20, 20},
+    {-1, kStatic, "QV7Uninstall Version 1.0", 0x50020080, 40, 10, 119, 8},
+    {-1, kStatic, "Copyright (C) 1999 OVQ", 0x50020000, 40, 25, 119, 8},
+    {IDOK, kButton, "OK", 0x50030001, 178, 7, 32, 14},
+};
+
+TEST(Resources, AboutBoxTemplate)
+{
+    DialogTemplate dlg;
+    ASSERT_TRUE(ReadDialogTemplate(QV7_EXE, IDD_ABOUTBOX, dlg));
+    EXPECT_FALSE(dlg.extended);
+    EXPECT_EQ(0x80C800C0u, dlg.style);
+    EXPECT_EQ(0u, dlg.exStyle);
+    EXPECT_EQ(0, dlg.x);
+    EXPECT_EQ(0, dlg.y);
+    EXPECT_EQ(217, dlg.cx);
+    EXPECT_EQ(55, dlg.cy);
+    EXPECT_EQ(ToWide("ﾊﾞｰｼﾞｮﾝ情報 QV7Uninstall"), dlg.caption);
+    EXPECT_EQ(ToWide("ＭＳ Ｐゴシック"), dlg.font);
+    EXPECT_EQ(9, dlg.pointSize);
+    ExpectItems(dlg, kAboutItems, sizeof kAboutItems / sizeof kAboutItems[0]);
+}
+
+// Two images, 32 x 32 then 16 x 16, both 256 colours.
+TEST(Resources, IconGroupHoldsBothImages)
+{
+    std::string group = ReadResource(QV7_EXE, (LPCSTR)RT_GROUP_ICON, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_EQ(6u + 2 * 14, group.size());
+    const BYTE* p = (const BYTE*)group.data();
+    EXPECT_EQ(2, p[4]);
+    const int sizes[] = {32, 16};
+    for (int i = 0; i < 2; i++) {
+        const BYTE* entry = p + 6 + 14 * i;
+        EXPECT_EQ(sizes[i], entry[0]);
+        EXPECT_EQ(sizes[i], entry[1]);
+        EXPECT_EQ(8, *(const WORD*)(entry + 6));
+    }
+}
+
+TEST(Resources, StringsAreJapanese)
+{
+    HMODULE hModule = LoadLibraryExA(QV7_EXE, NULL, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, hModule);
+    char text[256];
+    LoadStringA(hModule, IDS_ABOUTBOX, text, sizeof text);
+    EXPECT_STREQ("ﾊﾞｰｼﾞｮﾝ情報(QV7Uninstall) (&A)...", text);
+    LoadStringA(hModule, 0xE000, text, sizeof text);
+    EXPECT_STREQ("ｸｵｰｳﾞｪｲﾝ7 ｱﾝｲﾝｽﾄﾗｰ", text);
+    // Every resource is in language 0x0411.
+    HRSRC hRes = FindResourceExA(hModule, (LPCSTR)RT_STRING, MAKEINTRESOURCEA(IDS_ABOUTBOX / 16 + 1),
+                                 MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    EXPECT_NE(nullptr, hRes);
+    EXPECT_NE(nullptr, FindResourceExA(hModule, (LPCSTR)RT_DIALOG, MAKEINTRESOURCEA(IDD_UNINSTALL_DIALOG),
+                                       MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)));
+    FreeLibrary(hModule);
+}
+
+}  // namespace

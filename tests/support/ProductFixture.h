@@ -1,0 +1,36 @@
+// ProductFixture: lays the product down as its installer leaves it, for one
+// Windows family, and takes snapshots of the machine to compare afterwards.
+#pragma once
+
+#include <set>
+#include <string>
+
+struct InstalledProduct {
+    std::string installDir;     // the DIRECTORY value
+    std::string stockBookDir;   // on disk, directly inside installDir
+    std::string stockBookValue; // the StockBookPath value: the same folder, other letter case
+    std::string groupDir;       // the Start-menu group
+};
+
+// family: "win98", "nt40", "win2k" or "win10", as Wine's Version setting.
+InstalledProduct LayProduct(const std::string& family);
+// Where the installer puts the Start-menu group on that family.
+std::string GroupFolderFor(const std::string& family);
+// Removes whatever the fixture laid down, keys and folders.
+void RemoveProductLeftovers(const std::string& family);
+
+// Wine reports this Windows version to the executable of that name.
+void SetWindowsVersion(const char* exeName, const std::string& family);
+
+// Registry values below HKLM\Software (file associations aside) and every
+// file and folder of drive C: (temporary folders aside), one line each.
+std::set<std::string> TakeSnapshot();
+// Lines of a that are not in b.
+std::set<std::string> Missing(const std::set<std::string>& a, const std::set<std::string>& b);
+
+// Small helpers on the real machine.
+bool PathExists(const std::string& path);
+void MakeFile(const std::string& path, const std::string& content = "x");
+void MakeFolders(const std::string& path);
+void SetRegString(const std::string& keyPath, const char* name, const std::string& value);
+bool RegKeyExists(const std::string& keyPath);
