@@ -2,6 +2,7 @@
 // About box, and the not-installed message's icon.
 #include "app/UninstallDlg.h"
 #include "framework/WinApp.h"
+#include "tests/support/Captions.h"
 #include "tests/support/Gui.h"
 #include "tests/support/ModalWatch.h"
 #include "tests/support/ProductFixture.h"
@@ -10,8 +11,6 @@
 
 namespace {
 
-const char kDialogCaption[] = "クオーヴェイン７ ｱﾝｲﾝｽﾄｰﾗｰ";
-const char kAboutCaption[] = "ﾊﾞｰｼﾞｮﾝ情報 QV7Uninstall";
 
 class DialogTest : public testing::Test {
 protected:
@@ -94,7 +93,7 @@ TEST_F(DialogTest, NotInstalledShowsStopIconAndCancels)
     CUninstallDlg dlg;
     m_app.m_pMainWnd = &dlg;
     INT_PTR result = RunWatched([&] { return dlg.DoModal(); }, [] {
-        HWND hBox = WaitForDialog(GetCurrentProcessId(), "ｸｵｰｳﾞｪｲﾝ7 ｱﾝｲﾝｽﾄﾗｰ");
+        HWND hBox = WaitForDialog(GetCurrentProcessId(), kBoxCaption);
         ASSERT_NE(nullptr, hBox);
         EXPECT_EQ("クオーヴェイン７ がインストールされていません。", MessageBoxText(hBox));
         HWND hIcon = GetDlgItem(hBox, kMessageBoxIconId);

@@ -1,6 +1,7 @@
 // The real QV7UNINSTALL.EXE starting under Wine: the dialog, the ways out of
 // it, and the not-installed message.
 #include "res/resource.h"
+#include "tests/support/Captions.h"
 #include "tests/support/Gui.h"
 #include "tests/support/ProductFixture.h"
 
@@ -9,8 +10,6 @@
 
 namespace {
 
-const char kDialogCaption[] = "クオーヴェイン７ ｱﾝｲﾝｽﾄｰﾗｰ";
-const char kBoxCaption[] = "ｸｵｰｳﾞｪｲﾝ7 ｱﾝｲﾝｽﾄﾗｰ";
 const char kNotInstalled[] = "クオーヴェイン７ がインストールされていません。";
 
 class StartupTest : public testing::Test {

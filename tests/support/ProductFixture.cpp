@@ -143,7 +143,10 @@ InstalledProduct LayProduct(const std::string& family)
     SetRegString("Software\\OVQ\\Quorvane7", "StockBookPath", product.stockBookValue);
     SetRegString("Software\\OVQ\\Quorvane7\\7.0", "DIRECTORY", product.installDir);
     SetRegString("Software\\OVQ\\Quorvane7\\7.0\\Settings", "Window", "0,0,640,480");
-    SetRegString("Software\\OVQ\\Quorvane7\\7.0\\Recent", "File1", product.stockBookDir + "\\Index.dat");
+    // Wine's Windows 98 mode fails to delete a tree in which a key has two
+    // subkeys (access denied), which Windows 98 itself does; so one subkey there.
+    if (family != "win98")
+        SetRegString("Software\\OVQ\\Quorvane7\\7.0\\Recent", "File1", product.stockBookDir + "\\Index.dat");
     SetRegString("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvane7", "DisplayName",
                  "クオーヴェイン７");
     SetRegString("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvane7", "UninstallString",
