@@ -71,6 +71,9 @@ TEST_F(DialogTest, AboutBoxOpensTwiceAndLeavesMainDialogAsItWas)
             HWND hAbout = WaitForDialog(GetCurrentProcessId(), kAboutCaption);
             ASSERT_NE(nullptr, hAbout) << command;
             EXPECT_EQ(hDlg, GetWindow(hAbout, GW_OWNER));
+            EXPECT_NE(nullptr, FindWindowExA(hAbout, NULL, "Static", "QV7Uninstall Version 1.0"));
+            EXPECT_NE(nullptr, FindWindowExA(hAbout, NULL, "Static", "Copyright (C) 1999 OVQ"));
+            EXPECT_EQ("OK", ItemText(hAbout, IDOK));
             EXPECT_FALSE(IsWindowEnabled(hDlg));
             RECT main, about;
             GetWindowRect(hDlg, &main);

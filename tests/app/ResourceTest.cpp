@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct ExpectedItem {
@@ -146,6 +148,70 @@ TEST(Resources, StringsAreJapanese)
     EXPECT_NE(nullptr, FindResourceExA(hModule, (LPCSTR)RT_DIALOG, MAKEINTRESOURCEA(IDD_UNINSTALL_DIALOG),
                                        MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)));
     FreeLibrary(hModule);
+}
+
+}  // namespace
+
+namespace {
+
+std::string VersionString(const std::vector<char>& info, const char* key)
+{
+    char* value = nullptr;
+    UINT length = 0;
+    std::string path = std::string("\\StringFileInfo\\041104b0\\") + key;
+    if (!VerQueryValueA(info.data(), path.c_str(), (void**)&value, &length) || !value)
+        return "(missing)";
+    return std::string(value);
+}
+
+TEST(Resources, VersionBlock)
+{
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(QV7_EXE, &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(QV7_EXE, 0, size, info.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", (void**)&fixed, &length));
+    EXPECT_EQ(MAKELONG(0, 1), fixed->dwFileVersionMS);
+    EXPECT_EQ(MAKELONG(1, 0), fixed->dwFileVersionLS);
+    EXPECT_EQ(MAKELONG(0, 1), fixed->dwProductVersionMS);
+    EXPECT_EQ(MAKELONG(1, 0), fixed->dwProductVersionLS);
+    EXPECT_EQ(0x3Fu, fixed->dwFileFlagsMask);
+    EXPECT_EQ(0u, fixed->dwFileFlags);
+    EXPECT_EQ((DWORD)VOS__WINDOWS32, fixed->dwFileOS);
+    EXPECT_EQ((DWORD)VFT_APP, fixed->dwFileType);
+    EXPECT_EQ(0u, fixed->dwFileSubtype);
+    EXPECT_EQ(0u, fixed->dwFileDateMS);
+    EXPECT_EQ(0u, fixed->dwFileDateLS);
+
+    const std::pair<const char*, const char*> strings[] = {
+        {"CompanyName", "OVQ"},
+        {"FileDescription", "ｸｵｰｳﾞｪｲﾝ7 ｱﾝｲﾝｽﾄｰﾙ ｱﾌﾟﾘｹｰｼｮﾝ"},
+        {"FileVersion", "Version 1.0"},
+        {"InternalName", "QV7UNINSTALL"},
+        {"LegalCopyright", "Copyright (C) 1999 OVQ"},
+        {"OriginalFilename", "QV7UNINSTALL.EXE"},
+        {"ProductName", "QV7UNINSTALL ｱﾌﾟﾘｹｰｼｮﾝ"},
+        {"ProductVersion", "Version 1.0"},
+    };
+    for (const auto& [key, value] : strings)
+        EXPECT_EQ(value, VersionString(info, key)) << key;
+
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", (void**)&translation, &length));
+    ASSERT_EQ(4u, length);
+    EXPECT_EQ(0x0411, translation[0]);
+    EXPECT_EQ(1200, translation[1]);
+}
+
+TEST(Resources, ManifestAsksForAdministratorRights)
+{
+    std::string manifest = ReadResource(QV7_EXE, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+    ASSERT_FALSE(manifest.empty());
+    EXPECT_NE(std::string::npos, manifest.find("requestedExecutionLevel level=\"requireAdministrator\""));
 }
 
 }  // namespace
