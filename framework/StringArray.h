@@ -10,9 +10,7 @@ class CStringArray
 public:
     int GetSize() const;
     const CString& GetAt(int nIndex) const;
-    const CString& operator[](int nIndex) const;
     int Add(const CString& str);
-    void RemoveAll();
 
 private:
     std::vector<CString> m_items;

@@ -5,8 +5,6 @@ CWnd::CWnd() : m_hWnd(NULL), m_bHandled(FALSE) {}
 
 CWnd::~CWnd() {}
 
-HWND CWnd::GetSafeHwnd() const { return m_hWnd; }
-
 BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 
 void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }

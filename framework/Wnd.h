@@ -13,7 +13,6 @@ public:
     HWND m_hWnd;
 
 // Attributes
-    HWND GetSafeHwnd() const;
     BOOL IsIconic() const;
     void GetClientRect(LPRECT lpRect) const;
     HMENU GetSystemMenu(BOOL bRevert) const;

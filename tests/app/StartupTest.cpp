@@ -50,7 +50,7 @@ TEST_F(StartupTest, InstalledShowsFolderAndEveryWayOutChangesNothing)
         way.press(hDlg, hFocus);
         EXPECT_TRUE(program.WaitForExit()) << way.name;
         std::set<std::string> after = TakeSnapshot();
-        EXPECT_EQ(before, after) << way.name;
+        EXPECT_EQ("", Changes(before, after)) << way.name;
     }
 }
 
@@ -85,7 +85,7 @@ TEST_F(StartupTest, NotInstalledSaysSoAndEnds)
         EXPECT_EQ(nullptr, WaitForDialog(program.Pid(), kDialogCaption, 0)) << c.name;
         ClickButton(hBox, IDOK);
         EXPECT_TRUE(program.WaitForExit()) << c.name;
-        EXPECT_EQ(before, TakeSnapshot()) << c.name;
+        EXPECT_EQ("", Changes(before, TakeSnapshot())) << c.name;
     }
 }
 

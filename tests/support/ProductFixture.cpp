@@ -34,6 +34,16 @@ void DeleteTree(const std::string& path)
     SHFileOperationA(&op);
 }
 
+// File associations are most of the registry and nothing here goes near
+// them; Wine fills in the network cards by itself, at a moment of its own.
+bool IsSkippedKey(const char* name)
+{
+    for (const char* skipped : {"Classes", "NetworkCards"})
+        if (_stricmp(name, skipped) == 0)
+            return true;
+    return false;
+}
+
 void SnapshotKey(HKEY hParent, const std::string& path, std::set<std::string>& lines)
 {
     HKEY hKey;
@@ -54,8 +64,7 @@ void SnapshotKey(HKEY hParent, const std::string& path, std::set<std::string>& l
         DWORD length = sizeof name;
         if (RegEnumKeyExA(hKey, i, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
             break;
-        // File associations are most of the registry and nothing here goes near them.
-        if (_stricmp(name, "Classes") != 0)
+        if (!IsSkippedKey(name))
             SnapshotKey(hParent, path + "\\" + name, lines);
     }
     RegCloseKey(hKey);
@@ -181,4 +190,14 @@ std::set<std::string> Missing(const std::set<std::string>& a, const std::set<std
     std::set<std::string> result;
     std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::inserter(result, result.end()));
     return result;
+}
+
+std::string Changes(const std::set<std::string>& before, const std::set<std::string>& after)
+{
+    std::string text;
+    for (const std::string& line : Missing(before, after))
+        text += "- " + line + "\n";
+    for (const std::string& line : Missing(after, before))
+        text += "+ " + line + "\n";
+    return text;
 }

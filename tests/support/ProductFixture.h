@@ -22,9 +22,13 @@ void RemoveProductLeftovers(const std::string& family);
 // Wine reports this Windows version to the executable of that name.
 void SetWindowsVersion(const char* exeName, const std::string& family);
 
-// Registry values below HKLM\Software (file associations aside) and every
+// Registry values below HKLM\Software (file associations and Wine's own
+// network list aside) and every
 // file and folder of drive C: (temporary folders aside), one line each.
 std::set<std::string> TakeSnapshot();
+// What differs from before to after, a line each ("- " gone, "+ " new);
+// empty when nothing did.
+std::string Changes(const std::set<std::string>& before, const std::set<std::string>& after);
 // Lines of a that are not in b.
 std::set<std::string> Missing(const std::set<std::string>& a, const std::set<std::string>& b);
 

@@ -176,7 +176,7 @@ TEST_F(UninstallRunTest, RefusesWhileTheProductRunsAndWhenNotConfirmed)
     EXPECT_EQ(kConfirm, ExecuteAndAnswer(program, hDlg, IDNO));
     EXPECT_EQ(kConfirm, ExecuteAndAnswer(program, hDlg, IDNO));
     EXPECT_TRUE(IsWindowVisible(hDlg));
-    EXPECT_EQ(installed, TakeSnapshot());
+    EXPECT_EQ("", Changes(installed, TakeSnapshot()));
     EXPECT_EQ(kComplete, Uninstall(program, hDlg));
 }
 
