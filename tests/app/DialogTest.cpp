@@ -91,6 +91,24 @@ TEST_F(DialogTest, AboutBoxOpensTwiceAndLeavesMainDialogAsItWas)
     });
 }
 
+// DDX_Check loads a value outside 0 to 2 as unchecked.
+TEST_F(DialogTest, CheckBoxLoadsOutOfRangeAsUnchecked)
+{
+    LayProduct("win10");
+    for (BOOL value : {0, 5, -1}) {
+        CUninstallDlg dlg;
+        dlg.m_bDeleteStockBook = value;
+        m_app.m_pMainWnd = &dlg;
+        RunWatched([&] { return dlg.DoModal(); }, [&] {
+            HWND hDlg = WaitForDialog(GetCurrentProcessId(), kDialogCaption);
+            ASSERT_NE(nullptr, hDlg);
+            EXPECT_EQ(BST_UNCHECKED, SendDlgItemMessageA(hDlg, IDC_DELETE_STOCKBOOK, BM_GETCHECK, 0, 0))
+                << value;
+            ClickButton(hDlg, IDCANCEL);
+        });
+    }
+}
+
 TEST_F(DialogTest, NotInstalledShowsStopIconAndCancels)
 {
     CUninstallDlg dlg;

@@ -45,6 +45,12 @@ TEST_F(StartupTest, InstalledShowsFolderAndEveryWayOutChangesNothing)
         ASSERT_NE(nullptr, hDlg) << way.name;
         EXPECT_EQ("「" + product.installDir + "」", ItemText(hDlg, IDC_INSTALL_PATH)) << way.name;
         EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(hDlg, IDC_DELETE_STOCKBOOK, BM_GETCHECK, 0, 0));
+        // Centred on the work area.
+        RECT area, rect;
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        GetWindowRect(hDlg, &rect);
+        EXPECT_NEAR(area.left + area.right, rect.left + rect.right, 2) << way.name;
+        EXPECT_NEAR(area.top + area.bottom, rect.top + rect.bottom, 2) << way.name;
         HWND hFocus = FocusOf(program.ThreadId());
         EXPECT_EQ(GetDlgItem(hDlg, IDCANCEL), hFocus) << way.name;
         way.press(hDlg, hFocus);

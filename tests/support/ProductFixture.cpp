@@ -10,28 +10,11 @@
 
 namespace {
 
-std::string ShellFolder(int csidl)
-{
-    char path[MAX_PATH] = "";
-    SHGetFolderPathA(NULL, csidl, NULL, SHGFP_TYPE_CURRENT, path);
-    return path;
-}
-
 std::string WindowsDirectory()
 {
     char path[MAX_PATH];
     GetWindowsDirectoryA(path, MAX_PATH);
     return path;
-}
-
-void DeleteTree(const std::string& path)
-{
-    std::string from = path + '\0';
-    SHFILEOPSTRUCTA op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    SHFileOperationA(&op);
 }
 
 // File associations are most of the registry and nothing here goes near
@@ -93,6 +76,23 @@ void SnapshotFolder(const std::string& folder, std::set<std::string>& lines)
 }
 
 }  // namespace
+
+std::string ShellFolder(int csidl)
+{
+    char path[MAX_PATH] = "";
+    SHGetFolderPathA(NULL, csidl, NULL, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+void DeleteTree(const std::string& path)
+{
+    std::string from = path + '\0';
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationA(&op);
+}
 
 bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

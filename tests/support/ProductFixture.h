@@ -33,6 +33,9 @@ std::string Changes(const std::set<std::string>& before, const std::set<std::str
 std::set<std::string> Missing(const std::set<std::string>& a, const std::set<std::string>& b);
 
 // Small helpers on the real machine.
+std::string ShellFolder(int csidl);
+// Removes a folder tree by the shell's own means, for cleaning up.
+void DeleteTree(const std::string& path);
 bool PathExists(const std::string& path);
 void MakeFile(const std::string& path, const std::string& content = "x");
 void MakeFolders(const std::string& path);

@@ -22,13 +22,6 @@ std::string CurrentDirectory()
     return s;
 }
 
-std::string ShellFolder(int csidl)
-{
-    char path[MAX_PATH] = "";
-    SHGetFolderPathA(NULL, csidl, NULL, SHGFP_TYPE_CURRENT, path);
-    return path;
-}
-
 BOOL Remove(const std::string& path, const char* keepName) { return RemoveFolder(path.c_str(), keepName); }
 
 class FolderTreeTest : public testing::Test {
@@ -42,12 +35,7 @@ protected:
     void TearDown() override
     {
         SetCurrentDirectoryA("C:\\");
-        std::string from = kRoot + '\0';
-        SHFILEOPSTRUCTA op = {};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-        SHFileOperationA(&op);
+        DeleteTree(kRoot);
     }
 
     // A tree under kRoot: folders end in a backslash, everything else is a file.

@@ -257,9 +257,8 @@ TEST_F(UninstallRunTest, FileInUseKeepsTheReportHonest)
 TEST_F(UninstallRunTest, GroupUnderCommonProgramsOnWin10)
 {
     InstalledProduct product = LayProduct("win10");
-    char programs[MAX_PATH];
-    SHGetFolderPathA(NULL, CSIDL_COMMON_PROGRAMS, NULL, SHGFP_TYPE_CURRENT, programs);
-    EXPECT_EQ(std::string(programs) + "\\クオーヴェイン７", product.groupDir);
+    std::string programs = ShellFolder(CSIDL_COMMON_PROGRAMS);
+    EXPECT_EQ(programs + "\\クオーヴェイン７", product.groupDir);
     RunningProgram program(QV7_EXE);
     HWND hDlg = Start(program);
     ASSERT_NE(nullptr, hDlg);
