@@ -5,8 +5,6 @@
 #include "app/AboutDlg.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
-#include "sysaccess/RegistryKey.h"
-#include "uninstall/Footprint.h"
 #include "uninstall/UninstallRun.h"
 
 CUninstallDlg::CUninstallDlg(CWnd* pParent)
@@ -29,13 +27,7 @@ BOOL CUninstallDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
 
-    // Only read after KeyExists, so that reading never creates the key.
-    CString folder;
-    CRegistryKey versionKey(kProductKey, kVersionKey);
-    if (versionKey.KeyExists()) {
-        versionKey.GetString(kDirectoryValue, folder, "");
-        versionKey.Close();
-    }
+    CString folder = InstalledFolder();
     if (folder.IsEmpty()) {
         AfxMessageBox("クオーヴェイン７ がインストールされていません。", MB_ICONSTOP);
         CDialog::OnCancel();

@@ -10,8 +10,7 @@ HWND CDataExchange::PrepareCtrl(int nIDC) const { return GetDlgItem(m_pDlgWnd->m
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
-    if (rControl.m_hWnd == NULL)
-        rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
+    rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)

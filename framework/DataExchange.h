@@ -15,7 +15,7 @@ public:
     CWnd* m_pDlgWnd;
 };
 
-// Attaches the control with id nIDC to rControl, once.
+// Attaches the control with id nIDC of the dialog's current window to rControl.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // A check box's state; a value outside 0 to 2 loads as unchecked.
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);

@@ -54,19 +54,23 @@ static int RemoveStockBook(BOOL bDeleteStockBook, CString& stockBookPath)
     return removed;
 }
 
+CString InstalledFolder()
+{
+    CString folder;
+    CRegistryKey versionKey(kProductKey, kVersionKey);
+    if (versionKey.KeyExists())
+        versionKey.GetString(kDirectoryValue, folder, "");
+    versionKey.Close();
+    return folder;
+}
+
 static int RemoveInstallFolder(BOOL bDeleteStockBook, const CString& stockBookPath)
 {
-    int removed = 0;
-    CRegistryKey versionKey(kProductKey, kVersionKey);
-    if (versionKey.KeyExists()) {
-        CString folder;
-        versionKey.GetString(kDirectoryValue, folder, "");
-        CString keepName = bDeleteStockBook ? CString() : LastComponent(stockBookPath);
-        if (!folder.IsEmpty())
-            removed = RemoveFolder(folder, keepName);
-    }
-    versionKey.Close();
-    return removed;
+    CString folder = InstalledFolder();
+    if (folder.IsEmpty())
+        return 0;
+    CString keepName = bDeleteStockBook ? CString() : LastComponent(stockBookPath);
+    return RemoveFolder(folder, keepName);
 }
 
 // A shell folder's path, or empty when the shell cannot give it.

@@ -2,7 +2,12 @@
 // texts it shows.
 #pragma once
 
-#include <windows.h>
+#include "framework/String.h"
+
+// Where the product is installed: the installation folder's value, read
+// only when the version key exists (reading never creates it); empty when
+// there is none or it cannot be read.
+CString InstalledFolder();
 
 // The refusal to show while one of the product's own programs is open, or
 // NULL when none is.
