@@ -13,8 +13,6 @@ static BOOL PlatformRemovesLinks()
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == NULL;
 }
 
-// A link to a folder is never entered; removing it is no failure, nor is
-// leaving it where the platform cannot remove the link alone.
 static BOOL IsFolderLink(LPCSTR name)
 {
     DWORD attributes = GetFileAttributesA(name);
@@ -25,13 +23,13 @@ BOOL RemoveFolder(CString path, LPCSTR keepName)
 {
     if (!IsRemovableFolderPath(path))
         return 0;
+    // Like the runtime's query, the current directory fits MAX_PATH or fails.
     char savedDirectory[1024];
     DWORD n = GetCurrentDirectoryA(MAX_PATH, savedDirectory);
     if (n == 0 || n >= MAX_PATH)
         return 0;
+    // A removable path is a full path, so it has a backslash to split at.
     int pos = path.ReverseFind('\\');
-    if (pos < 0)
-        return 0;
     CString parent = path.Left(pos + 1);
     CString folderName = path.Right(path.GetLength() - pos - 1);
     if (!SetCurrentDirectoryA(parent))
@@ -66,6 +64,8 @@ BOOL RemoveTree(CString folderName, LPCSTR keepName)
 {
     CString keptName(keepName);
     keptName.MakeLower();
+    // A link is never entered; removing it is no failure, nor is leaving it
+    // where the platform cannot remove the link alone.
     if (IsFolderLink(folderName)) {
         if (PlatformRemovesLinks())
             RemoveDirectoryA(folderName);

@@ -16,10 +16,17 @@ static int RootLength(const CString& path)
         return 3;
     if (p[0] != '\\' || p[1] != '\\')
         return 0;
-    int separators = 0;
-    for (LPCSTR q = p + 2; *q; q += CharLength(q)) {
-        if (*q == '\\' && ++separators == 2)
+    // Server and share, neither empty, each followed by a backslash.
+    LPCSTR start = p + 2;
+    int names = 0;
+    for (LPCSTR q = start; *q; q += CharLength(q)) {
+        if (*q != '\\')
+            continue;
+        if (q == start)
+            return 0;
+        if (++names == 2)
             return (int)(q - p) + 1;
+        start = q + 1;
     }
     return 0;
 }

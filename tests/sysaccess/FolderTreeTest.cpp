@@ -192,6 +192,7 @@ TEST_F(FolderTreeTest, RefusesUnsafePaths)
         {"drive root", "C:\\"},
         {"drive only", "C:"},
         {"UNC without share", "\\\\server"},
+        {"UNC with an empty server", "\\\\\\share\\folder"},
         {"Windows directory", windows},
         {"Windows directory in capitals", "C:\\WINDOWS"},
         {"parent of the Windows directory", windows.substr(0, windows.rfind('\\'))},
