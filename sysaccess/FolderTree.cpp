@@ -10,7 +10,8 @@
 // points to when that is empty; there the link is left in place.
 static BOOL PlatformRemovesLinks()
 {
-    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == NULL;
+    HMODULE hNtdll = GetModuleHandleA("ntdll.dll");   // none on Windows 95 and 98
+    return hNtdll == NULL || GetProcAddress(hNtdll, "wine_get_version") == NULL;
 }
 
 static BOOL IsFolderLink(LPCSTR name)

@@ -1,35 +1,49 @@
-// ProtectedFolders: the path form check and the system folders, asked of the
-// system and the shell each time.
+// ProtectedFolders: the path form checks, then the comparison with the
+// system's folders, asked of the system each time.
 #include "sysaccess/ProtectedFolders.h"
 
-#include <shlobj.h>
-#include <userenv.h>
+#include "sysaccess/LongPath.h"
+#include "sysaccess/SystemFolders.h"
 
-#include <vector>
+#include <string.h>
+
+static BOOL IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// A UNC server and share that name an ordinary share: not the device and
+// namespace forms ("\\?\", "\\.\"), not an administrative share ("C$").
+static BOOL IsOrdinaryShare(const CString& server, const CString& share)
+{
+    return server != "?" && server != "." && share.ReverseFind('$') != share.GetLength() - 1;
+}
 
 // The byte length of the root: "X:\" or "\\server\share\"; 0 when the path
 // has neither form.
 static int RootLength(const CString& path)
 {
     LPCSTR p = path;
-    if (((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z')) && p[1] == ':' && p[2] == '\\')
+    if (IsDriveLetter(p[0]) && p[1] == ':' && p[2] == '\\')
         return 3;
     if (p[0] != '\\' || p[1] != '\\')
         return 0;
     // Server and share, neither empty, each followed by a backslash.
-    LPCSTR start = p + 2;
-    int names = 0;
-    for (LPCSTR q = start; *q; q += CharLength(q)) {
-        if (*q != '\\')
+    CString names[2];
+    int count = 0;
+    for (LPCSTR q = p + 2; *q; q += CharLength(q)) {
+        if (*q != '\\') {
+            names[count] += CString(q, CharLength(q));
             continue;
-        if (q == start)
+        }
+        if (names[count].IsEmpty())
             return 0;
-        if (++names == 2)
-            return (int)(q - p) + 1;
-        start = q + 1;
+        if (++count == 2)
+            return IsOrdinaryShare(names[0], names[1]) ? (int)(q - p) + 1 : 0;
     }
     return 0;
 }
+
+// A single-byte character no folder name may hold: wildcards (the DOS ones
+// too), a colon, which would name a stream, and a pipe.
+static BOOL IsForbidden(LPCSTR p) { return CharLength(p) == 1 && strchr("*?<>\"|:", *p) != NULL; }
 
 // Every component after the root is a real name.
 static BOOL HasOnlyRealNames(const CString& path, int rootLength)
@@ -42,10 +56,21 @@ static BOOL HasOnlyRealNames(const CString& path, int rootLength)
             if (*p == '\0')
                 return TRUE;
             component.Empty();
+        } else if (IsForbidden(p)) {
+            return FALSE;
         } else {
             component += CString(p, CharLength(p));
         }
     }
+}
+
+// The system rewrites every spelling it does not take literally: trailing
+// dots and spaces, forward slashes, "." and "..", device names.
+static BOOL IsItsOwnFullPath(const CString& path)
+{
+    char fullPath[MAX_PATH];
+    DWORD n = GetFullPathNameA(path, MAX_PATH, fullPath, NULL);
+    return n > 0 && n < MAX_PATH && strcmp(fullPath, path) == 0;
 }
 
 static CString Normalized(CString path)
@@ -54,33 +79,6 @@ static CString Normalized(CString path)
     if (path.GetLength() > 0 && path.ReverseFind('\\') == path.GetLength() - 1)
         path = path.Left(path.GetLength() - 1);
     return path;
-}
-
-static const int kShellFolders[] = {
-    CSIDL_WINDOWS,          CSIDL_SYSTEM,          CSIDL_PROGRAM_FILES,   CSIDL_PROGRAM_FILESX86,
-    CSIDL_PROGRAM_FILES_COMMON, CSIDL_PROFILE,     CSIDL_DESKTOPDIRECTORY, CSIDL_COMMON_DESKTOPDIRECTORY,
-    CSIDL_PERSONAL,         CSIDL_COMMON_DOCUMENTS, CSIDL_STARTMENU,      CSIDL_COMMON_STARTMENU,
-    CSIDL_PROGRAMS,         CSIDL_COMMON_PROGRAMS, CSIDL_APPDATA,         CSIDL_COMMON_APPDATA,
-};
-
-static std::vector<CString> SystemFolders()
-{
-    std::vector<CString> folders;
-    char path[MAX_PATH];
-    if (GetWindowsDirectoryA(path, MAX_PATH))
-        folders.push_back(path);
-    if (GetSystemDirectoryA(path, MAX_PATH))
-        folders.push_back(path);
-    DWORD size = MAX_PATH;
-    if (GetProfilesDirectoryA(path, &size))
-        folders.push_back(path);
-    size = MAX_PATH;
-    if (GetAllUsersProfileDirectoryA(path, &size))
-        folders.push_back(path);
-    for (int csidl : kShellFolders)
-        if (SUCCEEDED(SHGetFolderPathA(NULL, csidl, NULL, SHGFP_TYPE_CURRENT, path)))
-            folders.push_back(path);
-    return folders;
 }
 
 // path contains folder, or is it.
@@ -92,13 +90,10 @@ static BOOL Contains(const CString& path, const CString& folder)
 BOOL IsRemovableFolderPath(const CString& path)
 {
     int rootLength = RootLength(path);
-    if (rootLength == 0 || !HasOnlyRealNames(path, rootLength))
+    if (rootLength == 0 || !HasOnlyRealNames(path, rootLength) || !IsItsOwnFullPath(path))
         return FALSE;
-    CString candidates[2] = {Normalized(path), Normalized(path)};
-    char longPath[MAX_PATH];
-    DWORD n = GetLongPathNameA(path, longPath, MAX_PATH);
-    if (n > 0 && n < MAX_PATH)
-        candidates[1] = Normalized(longPath);
+    CString longPath = LongPathName(path, rootLength);
+    CString candidates[2] = {Normalized(path), Normalized(longPath.IsEmpty() ? path : longPath)};
     for (const CString& folder : SystemFolders()) {
         CString system = Normalized(folder);
         for (const CString& candidate : candidates)

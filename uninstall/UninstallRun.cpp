@@ -5,6 +5,7 @@
 
 #include "sysaccess/FolderTree.h"
 #include "sysaccess/RegistryKey.h"
+#include "sysaccess/SystemFolders.h"
 #include "uninstall/Footprint.h"
 
 #include <shlobj.h>
@@ -73,20 +74,6 @@ static int RemoveInstallFolder(BOOL bDeleteStockBook, const CString& stockBookPa
     return RemoveFolder(folder, keepName);
 }
 
-// A shell folder's path, or empty when the shell cannot give it.
-static CString ShellFolder(int csidl)
-{
-    CString folder;
-    LPITEMIDLIST pidl = NULL;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(NULL, csidl, &pidl))) {
-        char path[MAX_PATH];
-        if (SHGetPathFromIDListA(pidl, path))
-            folder = path;
-        CoTaskMemFree(pidl);
-    }
-    return folder;
-}
-
 static BOOL FolderExists(LPCSTR path)
 {
     DWORD attributes = GetFileAttributesA(path);
@@ -98,20 +85,21 @@ static BOOL FolderExists(LPCSTR path)
 // language), under the all-users Programs folder.
 static CString StartMenuGroupNT5()
 {
-    CString startMenu = ShellFolder(CSIDL_COMMON_STARTMENU);
+    CString startMenu = SpecialFolderPath(CSIDL_COMMON_STARTMENU);
     if (startMenu.IsEmpty())
         return CString();
     CString group = startMenu + kPathSeparator + kGroupUnderStartMenu;
     if (FolderExists(group))
         return group;
-    CString programs = ShellFolder(CSIDL_COMMON_PROGRAMS);
+    CString programs = SpecialFolderPath(CSIDL_COMMON_PROGRAMS);
     return programs.IsEmpty() ? CString() : programs + kPathSeparator + kGroupName;
 }
 
 static int RemoveStartMenuGroup(BOOL isNT, DWORD majorVersion)
 {
     char windowsDirectory[MAX_PATH];
-    if (GetWindowsDirectoryA(windowsDirectory, MAX_PATH) == 0)
+    UINT n = GetWindowsDirectoryA(windowsDirectory, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
         return 0;
     CString group;
     if (!isNT)

@@ -207,11 +207,47 @@ TEST(Resources, VersionBlock)
     EXPECT_EQ(1200, translation[1]);
 }
 
-TEST(Resources, ManifestAsksForAdministratorRights)
+// The start tags of an XML text, comments and declarations left out.
+std::vector<std::string> StartTags(const std::string& xml)
 {
-    std::string manifest = ReadResource(QV7_EXE, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+    std::vector<std::string> tags;
+    for (size_t at = xml.find('<'); at != std::string::npos; at = xml.find('<', at + 1)) {
+        if (xml.compare(at, 4, "<!--") == 0) {
+            at = xml.find("-->", at);
+            continue;
+        }
+        if (xml[at + 1] != '?' && xml[at + 1] != '/')
+            tags.push_back(xml.substr(at, xml.find('>', at) - at + 1));
+    }
+    return tags;
+}
+
+size_t Count(const std::string& text, const std::string& part)
+{
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        n++;
+    return n;
+}
+
+// Accepted from XP on: trustInfo in its own namespace, no element declaring
+// two (XP SP2 can crash on that); Vista to 10/11 named; system DPI aware.
+TEST(Resources, ManifestEverySystemAccepts)
+{
+    std::string manifest = ReadResource(QV7_EXE, (LPCSTR)RT_MANIFEST, MAKEINTRESOURCEA(1));
     ASSERT_FALSE(manifest.empty());
     EXPECT_NE(std::string::npos, manifest.find("requestedExecutionLevel level=\"requireAdministrator\""));
+    EXPECT_NE(std::string::npos, manifest.find("<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">"));
+    for (const std::string& tag : StartTags(manifest))
+        EXPECT_LE(Count(tag, "xmlns"), 1u) << tag;
+    const std::pair<const char*, const char*> systems[] = {
+        {"Vista", "{e2011457-1546-43c5-a5fe-008deee3d3f0}"}, {"7", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"},
+        {"8", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"},     {"8.1", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}"},
+        {"10 and 11", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"},
+    };
+    for (const auto& [name, id] : systems)
+        EXPECT_NE(std::string::npos, manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>")) << name;
+    EXPECT_NE(std::string::npos, manifest.find(">true</dpiAware>"));
 }
 
 }  // namespace

@@ -175,6 +175,13 @@ void SetWindowsVersion(const char* exeName, const std::string& family)
 {
     std::string key = std::string("Software\\Wine\\AppDefaults\\") + exeName;
     SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "Version", REG_SZ, family.c_str(), (DWORD)family.size() + 1);
+    // An empty override makes the DLL absent: the loader refuses a program
+    // that imports it, as Windows 95, 98 and NT 4.0 would.
+    std::string overrides = key + "\\DllOverrides";
+    if (family == "win98" || family == "nt40")
+        SHSetValueA(HKEY_CURRENT_USER, overrides.c_str(), "userenv", REG_SZ, "", 1);
+    else
+        SHDeleteValueA(HKEY_CURRENT_USER, overrides.c_str(), "userenv");
 }
 
 std::set<std::string> TakeSnapshot()

@@ -19,7 +19,9 @@ std::string GroupFolderFor(const std::string& family);
 // Removes whatever the fixture laid down, keys and folders.
 void RemoveProductLeftovers(const std::string& family);
 
-// Wine reports this Windows version to the executable of that name.
+// Wine reports this Windows version to the executable of that name; on
+// win98 and nt40 it also gives it no userenv.dll, which those lack (95 and
+// 98 have none; NT 4.0's has none of the profile functions).
 void SetWindowsVersion(const char* exeName, const std::string& family);
 
 // Registry values below HKLM\Software (file associations and Wine's own

@@ -1,4 +1,5 @@
-# Cross toolchain: 32-bit Windows executables from Linux, run under Wine.
+# Cross toolchain of the tests: the posix-threads compiler, whose libstdc++
+# has the std::thread and std::mutex that GoogleTest and the tests need.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
