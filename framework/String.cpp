@@ -30,6 +30,12 @@ CString CString::Right(int nCount) const
     return CString(m_str.data() + GetLength() - nCount, nCount);
 }
 
+CString CString::Mid(int nFirst, int nCount) const
+{
+    nFirst = Clamp(nFirst, GetLength());
+    return CString(m_str.data() + nFirst, Clamp(nCount, GetLength() - nFirst));
+}
+
 int CharLength(LPCSTR p)
 {
     return (IsDBCSLeadByte((BYTE)p[0]) && p[1] != '\0') ? 2 : 1;

@@ -22,6 +22,7 @@ public:
     void Empty();
     CString Left(int nCount) const;
     CString Right(int nCount) const;
+    CString Mid(int nFirst, int nCount) const;   // both clamped to the text
     int ReverseFind(char ch) const;
     void MakeLower();
     int Compare(LPCSTR psz) const;

@@ -7,11 +7,35 @@
 
 typedef DWORD(WINAPI* GetLongPathNameAProc)(LPCSTR, LPSTR, DWORD);
 
-CString LongPathName(const CString& path, int rootLength)
+static BOOL IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+int RootLength(const CString& path)
+{
+    LPCSTR p = path;
+    if (IsDriveLetter(p[0]) && p[1] == ':' && p[2] == '\\')
+        return 3;
+    if (p[0] != '\\' || p[1] != '\\')
+        return 0;
+    // Server and share, neither empty, each followed by a backslash.
+    int names = 0;
+    LPCSTR start = p + 2;
+    for (LPCSTR q = start; *q; q += CharLength(q)) {
+        if (*q != '\\')
+            continue;
+        if (q == start)
+            return 0;
+        if (++names == 2)
+            return (int)(q - p) + 1;
+        start = q + 1;
+    }
+    return 0;
+}
+
+CString LongPathName(const CString& path)
 {
     GetLongPathNameAProc pGet = LateBound<GetLongPathNameAProc>("kernel32.dll", "GetLongPathNameA");
     if (pGet == NULL)
-        return LongPathByListing(path, rootLength);
+        return LongPathByListing(path);
     char longPath[MAX_PATH];
     DWORD n = pGet(path, longPath, MAX_PATH);
     return n > 0 && n < MAX_PATH ? CString(longPath, (int)n) : CString();
@@ -29,9 +53,10 @@ static BOOL ListedName(const CString& prefix, CString& name)
     return TRUE;
 }
 
-CString LongPathByListing(const CString& path, int rootLength)
+CString LongPathByListing(const CString& path)
 {
-    if (strpbrk(path, "*?") != NULL)
+    int rootLength = RootLength(path);
+    if (rootLength == 0 || strpbrk(path, "*?") != NULL)
         return CString();
     CString longPath = path.Left(rootLength);
     CString component;

@@ -4,12 +4,15 @@
 
 #include "framework/String.h"
 
-// The long form of path, whose root ("X:\" or "\\server\share\") takes
-// rootLength bytes: by GetLongPathNameA on 98, Me, 2000 and later, by
-// LongPathByListing on 95 and NT 4.0. Empty when some component does not
-// exist or the long form does not fit MAX_PATH.
-CString LongPathName(const CString& path, int rootLength);
+// The byte length of a full path's root, "X:\" or "\\server\share\" (server
+// and share not empty); 0 when the path has neither form.
+int RootLength(const CString& path);
+
+// The long form of a full path: by GetLongPathNameA on 98, Me, 2000 and
+// later, by LongPathByListing on 95 and NT 4.0. Empty when the path is not
+// full, some component does not exist or the long form does not fit MAX_PATH.
+CString LongPathName(const CString& path);
 
 // The long form built component by component, each as FindFirstFileA lists
 // it. Wildcard characters are never looked up: such a path gives empty.
-CString LongPathByListing(const CString& path, int rootLength);
+CString LongPathByListing(const CString& path);

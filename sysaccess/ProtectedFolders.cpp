@@ -7,38 +7,17 @@
 
 #include <string.h>
 
-static BOOL IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-// A UNC server and share that name an ordinary share: not the device and
-// namespace forms ("\\?\", "\\.\"), not an administrative share ("C$").
-static BOOL IsOrdinaryShare(const CString& server, const CString& share)
+// A UNC root that names an ordinary share: not the namespace and device
+// forms ("\\?\", "\\.\"), not an administrative share ("\\server\C$").
+static BOOL IsOrdinaryShare(const CString& root)
 {
+    if (root.Left(2) != "\\\\")
+        return TRUE;
+    CString names = root.Mid(2, root.GetLength() - 3);   // "server\share"
+    int split = names.ReverseFind('\\');
+    CString server = names.Left(split);
+    CString share = names.Mid(split + 1, names.GetLength() - split - 1);
     return server != "?" && server != "." && share.ReverseFind('$') != share.GetLength() - 1;
-}
-
-// The byte length of the root: "X:\" or "\\server\share\"; 0 when the path
-// has neither form.
-static int RootLength(const CString& path)
-{
-    LPCSTR p = path;
-    if (IsDriveLetter(p[0]) && p[1] == ':' && p[2] == '\\')
-        return 3;
-    if (p[0] != '\\' || p[1] != '\\')
-        return 0;
-    // Server and share, neither empty, each followed by a backslash.
-    CString names[2];
-    int count = 0;
-    for (LPCSTR q = p + 2; *q; q += CharLength(q)) {
-        if (*q != '\\') {
-            names[count] += CString(q, CharLength(q));
-            continue;
-        }
-        if (names[count].IsEmpty())
-            return 0;
-        if (++count == 2)
-            return IsOrdinaryShare(names[0], names[1]) ? (int)(q - p) + 1 : 0;
-    }
-    return 0;
 }
 
 // A single-byte character no folder name may hold: wildcards (the DOS ones
@@ -90,9 +69,10 @@ static BOOL Contains(const CString& path, const CString& folder)
 BOOL IsRemovableFolderPath(const CString& path)
 {
     int rootLength = RootLength(path);
-    if (rootLength == 0 || !HasOnlyRealNames(path, rootLength) || !IsItsOwnFullPath(path))
+    if (rootLength == 0 || !IsOrdinaryShare(path.Left(rootLength)) || !HasOnlyRealNames(path, rootLength) ||
+        !IsItsOwnFullPath(path))
         return FALSE;
-    CString longPath = LongPathName(path, rootLength);
+    CString longPath = LongPathName(path);
     CString candidates[2] = {Normalized(path), Normalized(longPath.IsEmpty() ? path : longPath)};
     for (const CString& folder : SystemFolders()) {
         CString system = Normalized(folder);

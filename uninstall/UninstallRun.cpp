@@ -7,10 +7,12 @@
 #include "sysaccess/RegistryKey.h"
 #include "sysaccess/SystemFolders.h"
 #include "uninstall/Footprint.h"
+#include "uninstall/SelfRemoval.h"
 
 #include <shlobj.h>
 
 #include <memory>
+#include <vector>
 
 const char kConfirmMessage[] = "ｱﾝｲﾝｽﾄｰﾙを実行します。よろしいですか？";
 
@@ -34,25 +36,32 @@ LPCSTR RunningProgramMessage()
 
 static CString ProductSubPath() { return CString(kMakerKey) + kPathSeparator + kProductKey; }
 
-// The text after the last backslash: the whole path without one.
-static CString LastComponent(const CString& path)
+// The folder name a path ends in: the text after its last backslash once
+// trailing backslashes are dropped (the whole path without one), or empty
+// where that is no folder name, as for a root such as "C:\".
+static CString LastComponent(CString path)
 {
-    return path.Right(path.GetLength() - path.ReverseFind('\\') - 1);
+    while (path.GetLength() > 0 && path.ReverseFind('\\') == path.GetLength() - 1)
+        path = path.Left(path.GetLength() - 1);
+    CString name = path.Right(path.GetLength() - path.ReverseFind('\\') - 1);
+    return name.ReverseFind(':') >= 0 || name == "." || name == ".." ? CString() : name;
 }
 
-// The stock-book path is read even when it stays, since the installation
-// folder's removal must spare it then.
-static int RemoveStockBook(BOOL bDeleteStockBook, CString& stockBookPath)
+// Read even when the stock book stays, since the installation folder's
+// removal must spare it then.
+static CString StockBookPath()
 {
-    int removed = 0;
+    CString path;
     CRegistryKey productKey(ProductSubPath());
-    if (productKey.KeyExists()) {
-        productKey.GetString(kStockBookValue, stockBookPath, "");
-        if (!stockBookPath.IsEmpty() && bDeleteStockBook)
-            removed = RemoveFolder(stockBookPath, NULL);
-    }
+    if (productKey.KeyExists())
+        productKey.GetString(kStockBookValue, path, "");
     productKey.Close();
-    return removed;
+    return path;
+}
+
+static int RemoveStockBook(BOOL bDeleteStockBook, const CString& stockBookPath)
+{
+    return bDeleteStockBook && !stockBookPath.IsEmpty() ? RemoveFolder(stockBookPath, NULL) : 0;
 }
 
 CString InstalledFolder()
@@ -65,12 +74,15 @@ CString InstalledFolder()
     return folder;
 }
 
-static int RemoveInstallFolder(BOOL bDeleteStockBook, const CString& stockBookPath)
+static int RemoveInstallFolder(const CString& folder, BOOL bDeleteStockBook, const CString& stockBookPath)
 {
-    CString folder = InstalledFolder();
     if (folder.IsEmpty())
         return 0;
     CString keepName = bDeleteStockBook ? CString() : LastComponent(stockBookPath);
+    // A stock book to keep whose record names no folder to spare: leaving
+    // the product's files is better than deleting the user's data.
+    if (!bDeleteStockBook && !stockBookPath.IsEmpty() && keepName.IsEmpty())
+        return 0;
     return RemoveFolder(folder, keepName);
 }
 
@@ -95,20 +107,19 @@ static CString StartMenuGroupNT5()
     return programs.IsEmpty() ? CString() : programs + kPathSeparator + kGroupName;
 }
 
-static int RemoveStartMenuGroup(BOOL isNT, DWORD majorVersion)
+// The group folder by Windows family; empty when it cannot be composed,
+// and then nothing is removed for it.
+static CString StartMenuGroup(BOOL isNT, DWORD majorVersion)
 {
     char windowsDirectory[MAX_PATH];
     UINT n = GetWindowsDirectoryA(windowsDirectory, MAX_PATH);
     if (n == 0 || n >= MAX_PATH)
-        return 0;
-    CString group;
+        return CString();
     if (!isNT)
-        group = CString(windowsDirectory) + kPathSeparator + kGroupUnderWindows;
-    else if (majorVersion < 5)
-        group = CString(windowsDirectory) + kPathSeparator + kGroupUnderWindowsNT4;
-    else
-        group = StartMenuGroupNT5();
-    return !group.IsEmpty() && RemoveFolder(group, NULL) ? 1 : 0;
+        return CString(windowsDirectory) + kPathSeparator + kGroupUnderWindows;
+    if (majorVersion < 5)
+        return CString(windowsDirectory) + kPathSeparator + kGroupUnderWindowsNT4;
+    return StartMenuGroupNT5();
 }
 
 // The NT family deletes no key that has subkeys: the version key's subkeys
@@ -152,10 +163,20 @@ int RemoveProduct(BOOL bDeleteStockBook)
     GetVersionExA(&version);
     BOOL isNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 
-    CString stockBookPath;
+    CString stockBookPath = StockBookPath();
+    CString installFolder = InstalledFolder();
+    CString group = StartMenuGroup(isNT, version.dwMajorVersion);
+    // Started from its own folder, the program moves out before the folders
+    // go; where it cannot, the installation folder cannot count as removed.
+    std::vector<CString> folders = {installFolder, group};
+    if (bDeleteStockBook)
+        folders.push_back(stockBookPath);
+    BOOL bProgramGone = MoveProgramOutOf(folders, isNT);
+
     int removedCount = RemoveStockBook(bDeleteStockBook, stockBookPath);
-    removedCount += RemoveInstallFolder(bDeleteStockBook, stockBookPath);
-    removedCount += RemoveStartMenuGroup(isNT, version.dwMajorVersion);
+    int installRemoved = RemoveInstallFolder(installFolder, bDeleteStockBook, stockBookPath);
+    removedCount += bProgramGone ? installRemoved : 0;
+    removedCount += !group.IsEmpty() && RemoveFolder(group, NULL) ? 1 : 0;
     removedCount += isNT ? DeleteProductKeysNT() : DeleteSubKeyOf(kMakerKey, kProductKey);
     removedCount += DeleteSubKeyOf(kUninstallList, kProductKey);
     return removedCount;

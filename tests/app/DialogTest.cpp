@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdio.h>
+#include <stdlib.h>
+
 namespace {
 
 
@@ -123,6 +126,52 @@ TEST_F(DialogTest, NotInstalledShowsStopIconAndCancels)
     });
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_EQ(nullptr, m_app.m_pMainWnd);
+}
+
+// What the text of a control needs at this DPI, in its dialog's font, laid
+// out as the control lays it out; bExtra is the room of a check box's box.
+SIZE NeededSize(HWND hCtrl, HDC hdc, int extra)
+{
+    char text[512];
+    GetWindowTextA(hCtrl, text, sizeof text);
+    RECT rect;
+    GetClientRect(hCtrl, &rect);
+    RECT needed = {0, 0, rect.right - extra, 0};
+    DrawTextA(hdc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    return {needed.right + extra, needed.bottom};
+}
+
+// Every text of the main dialog stays inside its control. ctest runs this
+// at 96 DPI and again at 144 (QV7_DPI names the one expected). The folder
+// line is left out: a long folder shows only what fits on its one line.
+TEST_F(DialogTest, TextsStayInsideTheirControls)
+{
+    LayProduct("win10");
+    const char* expected = getenv("QV7_DPI");
+    RunMainDialog([&](HWND hDlg) {
+        HDC hdc = GetDC(hDlg);
+        int dpi = GetDeviceCaps(hdc, LOGPIXELSY);
+        if (expected) {
+            EXPECT_EQ(atoi(expected), dpi);
+        }
+        HGDIOBJ hOldFont = SelectObject(hdc, (HFONT)SendMessageA(hDlg, WM_GETFONT, 0, 0));
+        RECT client;
+        GetClientRect(hDlg, &client);
+        printf("at %d DPI the main dialog is %ld x %ld pixels\n", dpi, client.right, client.bottom);
+        for (HWND hCtrl = GetWindow(hDlg, GW_CHILD); hCtrl; hCtrl = GetWindow(hCtrl, GW_HWNDNEXT)) {
+            if (GetDlgCtrlID(hCtrl) == IDC_INSTALL_PATH || GetWindowTextLengthA(hCtrl) == 0)
+                continue;
+            bool bCheck = GetDlgCtrlID(hCtrl) == IDC_DELETE_STOCKBOOK;
+            SIZE needed = NeededSize(hCtrl, hdc, bCheck ? MulDiv(16, dpi, 96) : 0);
+            RECT rect;
+            GetClientRect(hCtrl, &rect);
+            EXPECT_LE(needed.cx, rect.right) << WindowText(hCtrl);
+            EXPECT_LE(needed.cy, rect.bottom) << WindowText(hCtrl);
+        }
+        SelectObject(hdc, hOldFont);
+        ReleaseDC(hDlg, hdc);
+        ClickButton(hDlg, IDCANCEL);
+    });
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // RemoveBench: removes one folder tree by the method named and prints the
 // seconds it took. Used by tools/bench.
-//   qv7_bench ours|cmd|shfileop <folder>
+//   qv7_bench ours|bare|cmd|shfileop <folder>
+// "bare" is the floor of our own method: the same walk through the current
+// directory with no path checks, no link checks and no kept name.
 #include "sysaccess/FolderTree.h"
 
 #include <shellapi.h>
@@ -33,16 +35,47 @@ static bool RemoveByShell(const char* folder)
     return SHFileOperationA(&op) == 0;
 }
 
+static bool RemoveBareTree(const char* name)
+{
+    if (!SetCurrentDirectoryA(name))
+        return false;
+    WIN32_FIND_DATAA entry;
+    HANDLE hFind = FindFirstFileA("*.*", &entry);
+    bool ok = hFind != INVALID_HANDLE_VALUE;
+    while (ok) {
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (strcmp(entry.cFileName, ".") != 0 && strcmp(entry.cFileName, "..") != 0)
+                ok = RemoveBareTree(entry.cFileName);
+        } else {
+            ok = DeleteFileA(entry.cFileName) != 0;
+        }
+        if (ok && !FindNextFileA(hFind, &entry))
+            break;
+    }
+    if (hFind != INVALID_HANDLE_VALUE)
+        FindClose(hFind);
+    return ok && SetCurrentDirectoryA("..") && RemoveDirectoryA(name);
+}
+
+static bool RemoveBare(const char* folder)
+{
+    std::string path = folder;
+    size_t split = path.rfind('\\');
+    return SetCurrentDirectoryA(path.substr(0, split + 1).c_str()) &&
+           RemoveBareTree(path.substr(split + 1).c_str());
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        fprintf(stderr, "usage: qv7_bench ours|cmd|shfileop <folder>\n");
+        fprintf(stderr, "usage: qv7_bench ours|bare|cmd|shfileop <folder>\n");
         return 2;
     }
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    bool ok = strcmp(argv[1], "ours") == 0 ? RemoveFolder(argv[2], NULL) != 0
+    bool ok = strcmp(argv[1], "ours") == 0   ? RemoveFolder(argv[2], NULL) != 0
+            : strcmp(argv[1], "bare") == 0 ? RemoveBare(argv[2])
             : strcmp(argv[1], "cmd") == 0  ? RemoveByCmd(argv[2])
                                            : RemoveByShell(argv[2]);
     QueryPerformanceCounter(&end);

@@ -90,6 +90,9 @@ TEST(CString, LengthsCountBytes)
     EXPECT_STREQ("ABC", text.Right(3));
     EXPECT_STREQ("", text.Left(-1));
     EXPECT_STREQ("予定ABC", text.Right(99));
+    EXPECT_STREQ("定A", text.Mid(2, 3));
+    EXPECT_STREQ("BC", text.Mid(5, 99));
+    EXPECT_STREQ("", text.Mid(9, 1));
     EXPECT_EQ(3, CString("abc\0def", 3).GetLength());
 }
 

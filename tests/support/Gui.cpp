@@ -80,12 +80,33 @@ std::wstring ToWide(const std::string& text)
     return std::wstring(buffer, n > 0 ? n : 0);
 }
 
-RunningProgram::RunningProgram(const char* exePath) : m_pi()
+// This process's environment block with the entries given put in place.
+static std::string EnvironmentBlock(const std::vector<std::string>& changes)
+{
+    std::string block;
+    LPCH pEnv = GetEnvironmentStringsA();
+    for (LPCSTR p = pEnv; *p; p += strlen(p) + 1) {
+        std::string entry = p;
+        bool replaced = false;
+        for (const std::string& change : changes)
+            replaced |= _strnicmp(entry.c_str(), change.c_str(), change.find('=') + 1) == 0;
+        if (!replaced)
+            block += entry + '\0';
+    }
+    FreeEnvironmentStringsA(pEnv);
+    for (const std::string& change : changes)
+        block += change + '\0';
+    return block + '\0';
+}
+
+RunningProgram::RunningProgram(const char* exePath, const std::vector<std::string>& environment) : m_pi()
 {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     std::string commandLine = std::string("\"") + exePath + "\"";
-    if (!CreateProcessA(exePath, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi))
+    std::string block = EnvironmentBlock(environment);
+    if (!CreateProcessA(exePath, &commandLine[0], NULL, NULL, FALSE, 0, environment.empty() ? NULL : &block[0],
+                        NULL, &si, &m_pi))
         m_pi = PROCESS_INFORMATION();
 }
 

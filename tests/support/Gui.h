@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The visible dialog-class window of process pid with this caption, waiting up
 // to timeoutMs for it; NULL when none came.
@@ -25,9 +26,11 @@ std::string ToAnsi(const std::wstring& text);
 std::wstring ToWide(const std::string& text);
 
 // A program started for a test; ended in the destructor if still running.
+// environment holds "NAME=value" entries that replace or add to this
+// process's own.
 class RunningProgram {
 public:
-    explicit RunningProgram(const char* exePath);
+    explicit RunningProgram(const char* exePath, const std::vector<std::string>& environment = {});
     ~RunningProgram();
     DWORD Pid() const { return m_pi.dwProcessId; }
     DWORD ThreadId() const { return m_pi.dwThreadId; }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <stdlib.h>
 
 #include <string>
 #include <vector>
@@ -175,11 +176,37 @@ struct RefusedPath {
     std::string path;
 };
 
-// Refused paths change nothing, the current directory included.
+std::string ShortName(const std::string& path)
+{
+    char shortPath[MAX_PATH] = "";
+    DWORD n = GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? shortPath : "";
+}
+
+std::string Parent(const std::string& path) { return path.substr(0, path.rfind('\\')); }
+
+std::string Wow64SystemFolder()
+{
+    char path[MAX_PATH] = "";
+    GetSystemWow64DirectoryA(path, MAX_PATH);
+    return path;
+}
+
+std::string Environment(const char* name)
+{
+    const char* value = getenv(name);
+    return value ? value : "";
+}
+
+// Refused paths change nothing, the current directory included. Each row
+// names real folders: without its rule the spelling would reach them.
 TEST_F(FolderTreeTest, RefusesUnsafePaths)
 {
     MakeTree({"top\\a.txt", "top\\sub\\b.txt"});
     std::string windows = ShellFolder(CSIDL_WINDOWS);
+    std::string programFiles = ShellFolder(CSIDL_PROGRAM_FILES);
+    ASSERT_NE(programFiles, ShortName(programFiles)) << "no 8.3 name to spell it by";
+    ASSERT_NE("", Environment("ProgramW6432")) << "a 64-bit prefix is needed";
     const RefusedPath refused[] = {
         {"empty", ""},
         {"bare name", "top"},
@@ -195,7 +222,22 @@ TEST_F(FolderTreeTest, RefusesUnsafePaths)
         {"UNC with an empty server", "\\\\\\share\\folder"},
         {"Windows directory", windows},
         {"Windows directory in capitals", "C:\\WINDOWS"},
-        {"parent of the Windows directory", windows.substr(0, windows.rfind('\\'))},
+        {"trailing dot", kRoot + "\\top."},
+        {"trailing space", kRoot + "\\top "},
+        {"trailing dot and space", kRoot + "\\top. ."},
+        {"namespace prefix", "\\\\?\\" + kRoot + "\\top"},
+        {"device prefix", "\\\\.\\" + kRoot + "\\top"},
+        {"wildcard", kRoot + "\\to*"},
+        {"DOS wildcard", kRoot + "\\to<"},
+        {"stream of the folder", kRoot + "\\top::$INDEX_ALLOCATION"},
+        {"administrative share", "\\\\localhost\\C$\\qv7tree\\top"},
+        {"Documents with a trailing dot", ShellFolder(CSIDL_COMMON_DOCUMENTS) + "."},
+        {"holding AppData without being a system folder", Parent(ShellFolder(CSIDL_APPDATA))},
+        {"Program Files by its 8.3 name", ShortName(programFiles)},
+        {"native Program Files", Environment("ProgramW6432")},
+        {"native Common Files", Environment("CommonProgramW6432")},
+        {"WOW64 system folder", Wow64SystemFolder()},
+        {"native system folder through Sysnative", windows + "\\Sysnative"},
         {"system directory", ShellFolder(CSIDL_SYSTEM)},
         {"Program Files", ShellFolder(CSIDL_PROGRAM_FILES)},
         {"profiles root", "C:\\users"},
@@ -209,6 +251,7 @@ TEST_F(FolderTreeTest, RefusesUnsafePaths)
     for (const RefusedPath& r : refused) {
         EXPECT_EQ(0, Remove(r.path, NULL)) << r.name << ": " << r.path;
         EXPECT_EQ(m_saved, CurrentDirectory()) << r.name;
+        SetCurrentDirectoryA(m_saved.c_str());   // so that one failure names one row
     }
     EXPECT_EQ("", Changes(before, TakeSnapshot()));
     EXPECT_TRUE(Exists("top\\sub\\b.txt"));

@@ -10,7 +10,9 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -124,6 +126,43 @@ TEST_F(UninstallRunTest, StockBookKeptWhenTheBoxIsClear)
     EXPECT_FALSE(PathExists(product.groupDir));
     EXPECT_FALSE(RegKeyExists(kProductKey));
     EXPECT_FALSE(RegKeyExists(kUninstallEntry));
+}
+
+struct StockBookRecord {
+    const char* name;
+    std::string (*value)(const InstalledProduct& p);
+    bool installFolderGoes;   // all of it but the stock book
+};
+
+// The box clear: however the record spells the stock book, it survives.
+// A record that names no folder to spare keeps the installation folder whole.
+TEST_F(UninstallRunTest, StockBookKeptWhateverItsRecordSays)
+{
+    const StockBookRecord records[] = {
+        {"ends in a backslash", [](const InstalledProduct& p) { return p.installDir + "\\STOCKBOOK\\"; }, true},
+        {"ends in two backslashes", [](const InstalledProduct& p) { return p.installDir + "\\StockBook\\\\"; }, true},
+        {"names a drive's root", [](const InstalledProduct&) { return std::string("C:\\"); }, false},
+    };
+    for (const StockBookRecord& r : records) {
+        SCOPED_TRACE(r.name);
+        InstalledProduct product = LayProduct("win10");
+        SetRegString(kProductKey, "StockBookPath", r.value(product));
+        std::set<std::string> installed = TakeSnapshot();
+        RunningProgram program(QV7_EXE);
+        HWND hDlg = Start(program);
+        ASSERT_NE(nullptr, hDlg);
+        PostMessageA(GetDlgItem(hDlg, IDC_DELETE_STOCKBOOK), BM_CLICK, 0, 0);
+        EXPECT_EQ(kPartly, Uninstall(program, hDlg));
+
+        for (const char* file : {"\\銘柄一覧.QVB", "\\Index.dat", "\\2026年\\ソフト予定表.QVB"})
+            EXPECT_TRUE(PathExists(product.stockBookDir + file)) << file;
+        EXPECT_EQ(!r.installFolderGoes, PathExists(product.installDir + "\\QV7.EXE"));
+        EXPECT_FALSE(PathExists(product.groupDir));
+        EXPECT_FALSE(RegKeyExists(kUninstallEntry));
+        for (const std::string& line : Missing(installed, TakeSnapshot()))
+            EXPECT_TRUE(IsFootprint(line, product)) << "removed outside the product: " << line;
+        RemoveProductLeftovers("win10");
+    }
 }
 
 // A window of the product's own programs, made by this process.
@@ -265,6 +304,138 @@ TEST_F(UninstallRunTest, GroupUnderCommonProgramsOnWin10)
     EXPECT_EQ(kComplete, Uninstall(program, hDlg));
     EXPECT_FALSE(PathExists(product.groupDir));
     EXPECT_TRUE(PathExists(programs));
+}
+
+const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+
+// The NT family's deletions at the next start, one path after another.
+std::string PendingDeletions()
+{
+    char data[8192] = "";
+    DWORD type = 0, size = sizeof data - 2;
+    if (SHGetValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations", &type, data, &size) !=
+        ERROR_SUCCESS)
+        return "";
+    std::string text(data, size);
+    std::replace(text.begin(), text.end(), '\0', '|');
+    return text;
+}
+
+std::string WindowsFile(const char* name) { return ShellFolder(CSIDL_WINDOWS) + "\\" + name; }
+
+// The copies the uninstaller moved into the temporary folder.
+std::vector<std::string> MovedCopies()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::vector<std::string> copies;
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = FindFirstFileA((std::string(temp) + "qv7*.tmp").c_str(), &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return copies;
+    do
+        copies.push_back(std::string(temp) + found.cFileName);
+    while (FindNextFileA(hFind, &found));
+    FindClose(hFind);
+    return copies;
+}
+
+// Nothing left over from an earlier restart's work.
+void ClearRestartWork()
+{
+    SHDeleteValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
+    for (const std::string& copy : MovedCopies())
+        DeleteFileA(copy.c_str());
+    DeleteFileA(WindowsFile("wininit.ini").c_str());
+    DeleteFileA(WindowsFile("wininit.bak").c_str());
+}
+
+// Wine's restart: carries out the pending operations and WININIT.INI.
+bool RestartWindows()
+{
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    char commandLine[] = "wineboot.exe -r";
+    if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+        return false;
+    bool ended = WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0;
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return ended;
+}
+
+struct OwnFolderRun {
+    const char* family;
+    std::vector<std::string> environment;
+    bool movable;
+};
+
+// Started as the list of installed programs starts it, from inside the
+// installation folder: the program moves itself to the temporary folder and
+// that copy goes at the next start. Where it cannot move (no temporary
+// folder to write), it is deleted at the next start and the report says the
+// removal was not complete.
+TEST_F(UninstallRunTest, StartedFromItsOwnFolderLeavesNothingAfterARestart)
+{
+    const OwnFolderRun runs[] = {
+        {"win10", {}, true},
+        {"win98", {}, true},
+        {"win10", {"TMP=C:\\qv7-no-temp", "TEMP=C:\\qv7-no-temp"}, false},
+    };
+    for (const OwnFolderRun& run : runs) {
+        SCOPED_TRACE(std::string(run.family) + (run.movable ? "" : ", no temporary folder"));
+        Use(run.family);
+        ClearRestartWork();
+        InstalledProduct product = LayProduct(run.family);
+        std::string own = product.installDir + "\\QV7UNINSTALL.EXE";
+        ASSERT_TRUE(CopyFileA(QV7_EXE, own.c_str(), FALSE));
+        std::set<std::string> installed = TakeSnapshot();
+
+        RunningProgram program(own.c_str(), run.environment);
+        HWND hDlg = Start(program);
+        ASSERT_NE(nullptr, hDlg);
+        EXPECT_EQ(run.movable ? kComplete : kPartly, Uninstall(program, hDlg));
+        EXPECT_FALSE(PathExists(product.groupDir));
+        EXPECT_FALSE(RegKeyExists(kProductKey));
+        for (const std::string& line : Missing(installed, TakeSnapshot()))
+            EXPECT_TRUE(IsFootprint(line, product)) << "removed outside the product: " << line;
+
+        std::vector<std::string> copies = MovedCopies();
+        if (run.movable) {
+            EXPECT_FALSE(PathExists(product.installDir));
+            ASSERT_EQ(1u, copies.size());
+            if (std::string(run.family) == "win98")
+                EXPECT_TRUE(PathExists(WindowsFile("wininit.ini")));
+            else
+                EXPECT_NE(std::string::npos, PendingDeletions().find(copies[0].substr(copies[0].rfind('\\'))));
+        } else {
+            EXPECT_TRUE(PathExists(own));
+            EXPECT_TRUE(copies.empty());
+            EXPECT_NE(std::string::npos, PendingDeletions().find("QV7UNINSTALL.EXE")) << PendingDeletions();
+        }
+        ASSERT_TRUE(RestartWindows());
+        EXPECT_EQ(std::vector<std::string>(), MovedCopies());
+        if (run.movable)
+            EXPECT_FALSE(PathExists(product.installDir));
+        else
+            EXPECT_FALSE(PathExists(own));
+        ClearRestartWork();
+    }
+}
+
+// Started from outside the product's folders it moves and schedules nothing.
+TEST_F(UninstallRunTest, StartedFromElsewhereMovesNothing)
+{
+    ClearRestartWork();
+    LayProduct("win10");
+    RunningProgram program(QV7_EXE);
+    HWND hDlg = Start(program);
+    ASSERT_NE(nullptr, hDlg);
+    EXPECT_EQ(kComplete, Uninstall(program, hDlg));
+    EXPECT_TRUE(PathExists(QV7_EXE));
+    EXPECT_EQ("", PendingDeletions());
+    EXPECT_EQ(std::vector<std::string>(), MovedCopies());
 }
 
 }  // namespace
