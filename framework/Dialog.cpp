@@ -5,6 +5,23 @@
 
 #include <algorithm>
 
+namespace {
+
+// The fixed start of an extended template (DLGTEMPLATEEX), which the
+// platform headers do not declare; its fields fall on their natural
+// alignment, so no packing is needed.
+struct DialogTemplateEx {
+    WORD dlgVer;      // 1
+    WORD signature;   // 0xFFFF
+    DWORD helpID;
+    DWORD exStyle;
+    DWORD style;
+    WORD cDlgItems;
+    short x, y, cx, cy;
+};
+
+}  // namespace
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd), m_lpTemplate(NULL)
 {
@@ -106,11 +123,12 @@ BOOL CDialog::HandleInitDialog()
 // or on the work area when it has none.
 void CDialog::CenterIfUnplaced()
 {
-    const WORD* pWords = (const WORD*)m_lpTemplate;
-    BOOL bExtended = pWords[1] == 0xFFFF;
-    DWORD style = bExtended ? *(const DWORD*)(pWords + 6) : m_lpTemplate->style;
-    const short* pPos = (const short*)(pWords + (bExtended ? 9 : 5));
-    if (pPos[0] != 0 || pPos[1] != 0 || (style & (DS_ABSALIGN | DS_CENTER | DS_CENTERMOUSE)))
+    const DialogTemplateEx* pEx = (const DialogTemplateEx*)m_lpTemplate;
+    BOOL bExtended = pEx->dlgVer == 1 && pEx->signature == 0xFFFF;
+    DWORD style = bExtended ? pEx->style : m_lpTemplate->style;
+    short x = bExtended ? pEx->x : m_lpTemplate->x;
+    short y = bExtended ? pEx->y : m_lpTemplate->y;
+    if (x != 0 || y != 0 || (style & (DS_ABSALIGN | DS_CENTER | DS_CENTERMOUSE)))
         return;
 
     RECT rcArea;
@@ -123,10 +141,10 @@ void CDialog::CenterIfUnplaced()
     RECT rcDlg;
     GetWindowRect(m_hWnd, &rcDlg);
     int cx = rcDlg.right - rcDlg.left, cy = rcDlg.bottom - rcDlg.top;
-    int x = (rcCenter.left + rcCenter.right - cx) / 2;
-    int y = (rcCenter.top + rcCenter.bottom - cy) / 2;
+    int left = (rcCenter.left + rcCenter.right - cx) / 2;
+    int top = (rcCenter.top + rcCenter.bottom - cy) / 2;
     // Keep it on the work area.
-    x = std::max((int)rcArea.left, std::min(x, (int)rcArea.right - cx));
-    y = std::max((int)rcArea.top, std::min(y, (int)rcArea.bottom - cy));
-    SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    left = std::max((int)rcArea.left, std::min(left, (int)rcArea.right - cx));
+    top = std::max((int)rcArea.top, std::min(top, (int)rcArea.bottom - cy));
+    SetWindowPos(m_hWnd, NULL, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

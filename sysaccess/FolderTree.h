@@ -13,5 +13,7 @@
 // Refuses, changing nothing, a path that ProtectedFolders calls unsafe.
 BOOL RemoveFolder(CString path, LPCSTR keepName);
 
-// The recursive worker: removes folderName, relative to the current directory.
+// The recursive worker: removes folderName, relative to the current
+// directory. It makes NO path checks: only RemoveFolder refuses unsafe paths,
+// so nothing but RemoveFolder and RemoveTree itself may call it.
 BOOL RemoveTree(CString folderName, LPCSTR keepName);

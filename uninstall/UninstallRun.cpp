@@ -16,19 +16,27 @@
 
 const char kConfirmMessage[] = "ｱﾝｲﾝｽﾄｰﾙを実行します。よろしいですか？";
 
-struct RunningProgram {
+namespace {
+
+// A program of the product, by its window class, and the refusal for it.
+struct ProductProgram {
     LPCSTR windowClass;
     LPCSTR message;
 };
 
-static const RunningProgram kRunningPrograms[] = {
+const ProductProgram kProductPrograms[] = {
     {kMainWindowClass, "クオーヴェイン７ が起動しています。終了させてから実行してください。"},
     {kExplorerWindowClass, "クオーヴェイン エクスプローラが起動しています。終了させてから実行してください。"},
 };
 
+// The five removal steps; all five counted is a complete removal.
+const int kStepCount = 5;
+
+}  // namespace
+
 LPCSTR RunningProgramMessage()
 {
-    for (const RunningProgram& program : kRunningPrograms)
+    for (const ProductProgram& program : kProductPrograms)
         if (FindWindowA(program.windowClass, NULL) != NULL)
             return program.message;
     return NULL;
@@ -186,7 +194,7 @@ LPCSTR OutcomeMessage(int removedCount)
 {
     if (removedCount == 0)
         return "削除されているか、削除に失敗しました。";
-    if (removedCount == 5)
+    if (removedCount == kStepCount)
         return "完全に削除しました。";
     return "削除に成功しました。";
 }

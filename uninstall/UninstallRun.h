@@ -15,7 +15,8 @@ LPCSTR RunningProgramMessage();
 
 // Removes the stock book (when bDeleteStockBook), the installation folder, the
 // Start-menu group, the product's registry keys and its uninstall entry, in
-// that order; answers how many of these five steps succeeded.
+// that order; answers how many of these five steps succeeded. The running
+// program first moves itself out of those folders (SelfRemoval).
 int RemoveProduct(BOOL bDeleteStockBook);
 
 // The report for a count from RemoveProduct.

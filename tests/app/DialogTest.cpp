@@ -4,6 +4,7 @@
 #include "framework/WinApp.h"
 #include "tests/support/Captions.h"
 #include "tests/support/Gui.h"
+#include "tests/support/Machine.h"
 #include "tests/support/ModalWatch.h"
 #include "tests/support/ProductFixture.h"
 
@@ -13,7 +14,6 @@
 #include <stdlib.h>
 
 namespace {
-
 
 class DialogTest : public testing::Test {
 protected:
@@ -47,7 +47,8 @@ protected:
 
 TEST_F(DialogTest, SystemMenuEndsWithAboutEntry)
 {
-    LayProduct("win10");
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
     INT_PTR result = RunMainDialog([](HWND hDlg) {
         HMENU hMenu = GetSystemMenu(hDlg, FALSE);
         int n = GetMenuItemCount(hMenu);
@@ -64,11 +65,14 @@ TEST_F(DialogTest, SystemMenuEndsWithAboutEntry)
 
 TEST_F(DialogTest, AboutBoxOpensTwiceAndLeavesMainDialogAsItWas)
 {
-    InstalledProduct product = LayProduct("win10");
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
     DWORD tid = m_tid;
     RunMainDialog([&](HWND hDlg) {
-        // Cleared first, so that "unchanged" means something.
+        // Cleared first, so that "unchanged" means something; moved off the
+        // centre, so that "centred over it" does.
         PostMessageA(GetDlgItem(hDlg, IDC_DELETE_STOCKBOOK), BM_CLICK, 0, 0);
+        SetWindowPos(hDlg, NULL, 150, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         for (WPARAM command : {IDM_ABOUTBOX, IDM_ABOUTBOX + 15}) {
             PostMessageA(hDlg, WM_SYSCOMMAND, command, 0);
             HWND hAbout = WaitForDialog(GetCurrentProcessId(), kAboutCaption);
@@ -97,7 +101,8 @@ TEST_F(DialogTest, AboutBoxOpensTwiceAndLeavesMainDialogAsItWas)
 // DDX_Check loads a value outside 0 to 2 as unchecked.
 TEST_F(DialogTest, CheckBoxLoadsOutOfRangeAsUnchecked)
 {
-    LayProduct("win10");
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
     for (BOOL value : {0, 5, -1}) {
         CUninstallDlg dlg;
         dlg.m_bDeleteStockBook = value;
@@ -146,7 +151,8 @@ SIZE NeededSize(HWND hCtrl, HDC hdc, int extra)
 // line is left out: a long folder shows only what fits on its one line.
 TEST_F(DialogTest, TextsStayInsideTheirControls)
 {
-    LayProduct("win10");
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
     const char* expected = getenv("QV7_DPI");
     RunMainDialog([&](HWND hDlg) {
         HDC hdc = GetDC(hDlg);

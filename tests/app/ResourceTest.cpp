@@ -1,4 +1,5 @@
 // The resources of the built QV7UNINSTALL.EXE, read back from the file.
+#include "framework/AfxRes.h"
 #include "res/resource.h"
 #include "tests/support/DialogTemplate.h"
 #include "tests/support/Gui.h"
@@ -139,7 +140,7 @@ TEST(Resources, StringsAreJapanese)
     char text[256];
     LoadStringA(hModule, IDS_ABOUTBOX, text, sizeof text);
     EXPECT_STREQ("ﾊﾞｰｼﾞｮﾝ情報(QV7Uninstall) (&A)...", text);
-    LoadStringA(hModule, 0xE000, text, sizeof text);
+    LoadStringA(hModule, AFX_IDS_APP_TITLE, text, sizeof text);
     EXPECT_STREQ("ｸｵｰｳﾞｪｲﾝ7 ｱﾝｲﾝｽﾄﾗｰ", text);
     // Every resource is in language 0x0411.
     HRSRC hRes = FindResourceExA(hModule, (LPCSTR)RT_STRING, MAKEINTRESOURCEA(IDS_ABOUTBOX / 16 + 1),

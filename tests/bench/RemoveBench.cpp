@@ -4,8 +4,8 @@
 // "bare" is the floor of our own method: the same walk through the current
 // directory with no path checks, no link checks and no kept name.
 #include "sysaccess/FolderTree.h"
+#include "tests/support/Machine.h"
 
-#include <shellapi.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -23,16 +23,6 @@ static bool RemoveByCmd(const char* folder)
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     return true;
-}
-
-static bool RemoveByShell(const char* folder)
-{
-    std::string from = std::string(folder) + '\0';
-    SHFILEOPSTRUCTA op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    return SHFileOperationA(&op) == 0;
 }
 
 static bool RemoveBareTree(const char* name)
@@ -77,7 +67,7 @@ int main(int argc, char** argv)
     bool ok = strcmp(argv[1], "ours") == 0   ? RemoveFolder(argv[2], NULL) != 0
             : strcmp(argv[1], "bare") == 0 ? RemoveBare(argv[2])
             : strcmp(argv[1], "cmd") == 0  ? RemoveByCmd(argv[2])
-                                           : RemoveByShell(argv[2]);
+                                           : DeleteTree(argv[2]);
     QueryPerformanceCounter(&end);
     bool gone = GetFileAttributesA(argv[2]) == INVALID_FILE_ATTRIBUTES;
     printf("%.3f\n", (double)(end.QuadPart - start.QuadPart) / frequency.QuadPart);

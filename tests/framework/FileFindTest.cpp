@@ -1,5 +1,6 @@
 // CFileFind against a real folder of the Wine prefix.
 #include "framework/FileFind.h"
+#include "tests/support/Machine.h"
 
 #include <gtest/gtest.h>
 
@@ -15,29 +16,16 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         m_folder = std::string(temp) + "filefind_test";
-        CreateDirectoryA(m_folder.c_str(), NULL);
-        CreateDirectoryA((m_folder + "\\Sub").c_str(), NULL);
-        Touch("File.TXT");
-        Touch("予定表.dat");
-        Touch("ReadOnly.txt");
+        ASSERT_TRUE(MakeFolders(m_folder + "\\Sub"));
+        for (const char* name : {"File.TXT", "予定表.dat", "ReadOnly.txt"})
+            ASSERT_TRUE(MakeFile(m_folder + "\\" + name)) << name;
         SetFileAttributesA((m_folder + "\\ReadOnly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     }
 
     void TearDown() override
     {
         SetFileAttributesA((m_folder + "\\ReadOnly.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-        for (const char* name : {"File.TXT", "予定表.dat", "ReadOnly.txt"})
-            DeleteFileA((m_folder + "\\" + name).c_str());
-        RemoveDirectoryA((m_folder + "\\Sub").c_str());
-        RemoveDirectoryA(m_folder.c_str());
-    }
-
-    void Touch(const char* name)
-    {
-        HANDLE h = CreateFileA((m_folder + "\\" + name).c_str(), GENERIC_WRITE, 0, NULL,
-                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-        ASSERT_NE(INVALID_HANDLE_VALUE, h) << name;
-        CloseHandle(h);
+        DeleteTree(m_folder);
     }
 
     std::string m_folder;

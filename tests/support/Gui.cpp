@@ -80,53 +80,6 @@ std::wstring ToWide(const std::string& text)
     return std::wstring(buffer, n > 0 ? n : 0);
 }
 
-// This process's environment block with the entries given put in place.
-static std::string EnvironmentBlock(const std::vector<std::string>& changes)
-{
-    std::string block;
-    LPCH pEnv = GetEnvironmentStringsA();
-    for (LPCSTR p = pEnv; *p; p += strlen(p) + 1) {
-        std::string entry = p;
-        bool replaced = false;
-        for (const std::string& change : changes)
-            replaced |= _strnicmp(entry.c_str(), change.c_str(), change.find('=') + 1) == 0;
-        if (!replaced)
-            block += entry + '\0';
-    }
-    FreeEnvironmentStringsA(pEnv);
-    for (const std::string& change : changes)
-        block += change + '\0';
-    return block + '\0';
-}
-
-RunningProgram::RunningProgram(const char* exePath, const std::vector<std::string>& environment) : m_pi()
-{
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    std::string commandLine = std::string("\"") + exePath + "\"";
-    std::string block = EnvironmentBlock(environment);
-    if (!CreateProcessA(exePath, &commandLine[0], NULL, NULL, FALSE, 0, environment.empty() ? NULL : &block[0],
-                        NULL, &si, &m_pi))
-        m_pi = PROCESS_INFORMATION();
-}
-
-RunningProgram::~RunningProgram()
-{
-    if (!m_pi.hProcess)
-        return;
-    if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(m_pi.hProcess, 1);
-        WaitForSingleObject(m_pi.hProcess, 5000);
-    }
-    CloseHandle(m_pi.hProcess);
-    CloseHandle(m_pi.hThread);
-}
-
-bool RunningProgram::WaitForExit(DWORD timeoutMs)
-{
-    return m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
-}
-
 HWND FocusOf(DWORD tid)
 {
     GUITHREADINFO info = {};

@@ -6,8 +6,5 @@
 
 #include <functional>
 
-// The icon control of a message box.
-const int kMessageBoxIconId = 0x0440;
-
 // Calls modal() here and watcher() on a second thread; returns modal()'s result.
 INT_PTR RunWatched(const std::function<INT_PTR()>& modal, const std::function<void()>& watcher);

@@ -1,8 +1,8 @@
-// ProductFixture: lays the product down as its installer leaves it, for one
-// Windows family, and takes snapshots of the machine to compare afterwards.
+// ProductFixture: the product as its installer leaves it on the machine, for
+// one Windows family, written out independently of the uninstaller's own
+// names; and the Windows family Wine reports to the uninstaller.
 #pragma once
 
-#include <set>
 #include <string>
 
 struct InstalledProduct {
@@ -12,34 +12,20 @@ struct InstalledProduct {
     std::string groupDir;       // the Start-menu group
 };
 
+extern const char kProductKeyPath[];     // HKLM\Software\OVQ\Quorvane7
+extern const char kUninstallEntryPath[]; // its entry in the list of installed programs
+
 // family: "win98", "nt40", "win2k" or "win10", as Wine's Version setting.
-InstalledProduct LayProduct(const std::string& family);
+// False, with what was laid down so far, when any part could not be made.
+bool LayProduct(const std::string& family, InstalledProduct& product);
 // Where the installer puts the Start-menu group on that family.
 std::string GroupFolderFor(const std::string& family);
 // Removes whatever the fixture laid down, keys and folders.
 void RemoveProductLeftovers(const std::string& family);
+// A snapshot line (see Machine.h) that belongs to the product.
+bool IsFootprint(const std::string& line, const InstalledProduct& product);
 
 // Wine reports this Windows version to the executable of that name; on
 // win98 and nt40 it also gives it no userenv.dll, which those lack (95 and
 // 98 have none; NT 4.0's has none of the profile functions).
-void SetWindowsVersion(const char* exeName, const std::string& family);
-
-// Registry values below HKLM\Software (file associations and Wine's own
-// network list aside) and every
-// file and folder of drive C: (temporary folders aside), one line each.
-std::set<std::string> TakeSnapshot();
-// What differs from before to after, a line each ("- " gone, "+ " new);
-// empty when nothing did.
-std::string Changes(const std::set<std::string>& before, const std::set<std::string>& after);
-// Lines of a that are not in b.
-std::set<std::string> Missing(const std::set<std::string>& a, const std::set<std::string>& b);
-
-// Small helpers on the real machine.
-std::string ShellFolder(int csidl);
-// Removes a folder tree by the shell's own means, for cleaning up.
-void DeleteTree(const std::string& path);
-bool PathExists(const std::string& path);
-void MakeFile(const std::string& path, const std::string& content = "x");
-void MakeFolders(const std::string& path);
-void SetRegString(const std::string& keyPath, const char* name, const std::string& value);
-bool RegKeyExists(const std::string& keyPath);
+bool SetWindowsVersion(const char* exeName, const std::string& family);

@@ -1,7 +1,7 @@
 // The Windows 95 and 98 request to delete a file at the next start: a line in
 // WININIT.INI's [rename] section, every line already there kept.
 #include "sysaccess/DeleteAtRestart.h"
-#include "tests/support/ProductFixture.h"
+#include "tests/support/Machine.h"
 
 #include <gtest/gtest.h>
 

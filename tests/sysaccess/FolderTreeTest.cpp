@@ -1,6 +1,6 @@
 // RemoveFolder against real folders of the Wine prefix, code page 932.
 #include "sysaccess/FolderTree.h"
-#include "tests/support/ProductFixture.h"
+#include "tests/support/Machine.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -268,12 +268,12 @@ TEST_F(FolderTreeTest, FolderInsideProgramFilesIsRemovable)
     RemoveDirectoryA((ShellFolder(CSIDL_PROGRAM_FILES) + "\\qv7test").c_str());
 }
 
-// Made by make_links.sh from the Linux side: C:\qv7links\top holds a file and
-// a link to a folder outside the drive; C:\qv7links\toplink is such a link.
+// Made by make_linux_entries.sh: C:\qv7links\top holds a file and a link to
+// a folder outside the drive; C:\qv7links\toplink is such a link.
 TEST(FolderTreeLinks, NothingALinkPointsToChanges)
 {
-    const std::string target = "Z:\\tmp\\qv7-link-target";
-    ASSERT_TRUE(PathExists("C:\\qv7links\\top\\Outside")) << "run through ctest, after make_links.sh";
+    const std::string target = QV7_LINK_TARGET;
+    ASSERT_TRUE(PathExists("C:\\qv7links\\top\\Outside")) << "run through ctest, after make_linux_entries.sh";
     DWORD attributes = GetFileAttributesA("C:\\qv7links\\top\\Outside");
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 
@@ -284,6 +284,15 @@ TEST(FolderTreeLinks, NothingALinkPointsToChanges)
     for (const char* file : {"\\t1.txt", "\\sub\\t2.txt", "\\sub"})
         EXPECT_TRUE(PathExists(target + file)) << file;
     EXPECT_TRUE(PathExists(target + "\\emptysub"));
+}
+
+// Made by make_linux_entries.sh: C:\\qv7case holds a folder "Sub" and a file
+// "sub". Each is deleted by its name as listed, so both go.
+TEST(FolderTreeCase, NamesDifferingInCaseAloneAllGo)
+{
+    ASSERT_TRUE(PathExists("C:\\qv7case\\Sub\\inside.txt")) << "run through ctest, after make_linux_entries.sh";
+    EXPECT_EQ(1, RemoveFolder("C:\\qv7case", NULL));
+    EXPECT_FALSE(PathExists("C:\\qv7case"));
 }
 
 }  // namespace

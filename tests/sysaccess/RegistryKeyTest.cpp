@@ -1,5 +1,6 @@
 // CRegistryKey against Wine's registry, below HKLM\SoftWare\QV7Tests.
 #include "sysaccess/RegistryKey.h"
+#include "tests/support/Machine.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -20,30 +21,18 @@ protected:
 
     static void MakeKey(const char* sub)
     {
-        HKEY h;
+        ScopedKey key;
         ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, Path(sub).c_str(), 0, NULL, 0,
-                                                 KEY_ALL_ACCESS, NULL, &h, NULL));
-        RegCloseKey(h);
+                                                 KEY_ALL_ACCESS, NULL, key.Receive(), NULL));
     }
 
     static void SetRaw(const char* sub, const char* name, DWORD type, const void* data, DWORD size)
     {
-        MakeKey(sub);
-        HKEY h;
-        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, Path(sub).c_str(), 0,
-                                               KEY_ALL_ACCESS, &h));
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(h, name, 0, type, (const BYTE*)data, size));
-        RegCloseKey(h);
+        ASSERT_NO_FATAL_FAILURE(MakeKey(sub));
+        ASSERT_EQ(ERROR_SUCCESS, SHSetValueA(HKEY_LOCAL_MACHINE, Path(sub).c_str(), name, type, data, size));
     }
 
-    static bool KeyPresent(const char* sub)
-    {
-        HKEY h;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, Path(sub).c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
-            return false;
-        RegCloseKey(h);
-        return true;
-    }
+    static bool KeyPresent(const char* sub) { return RegKeyExists(Path(sub)); }
 
     // Type and size of a stored value; size 0 and type REG_NONE when absent.
     static std::pair<DWORD, DWORD> RawValue(const char* sub, const char* name, char* data)
@@ -59,10 +48,11 @@ protected:
 TEST_F(CRegistryKeyTest, ConstructorsJoinThePathExactly)
 {
     const char productKey[] = "Software\\OVQ\\QV7TestProduct";
-    HKEY h;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\OVQ\\QV7TestProduct\\1.5",
-                                             0, NULL, 0, KEY_ALL_ACCESS, NULL, &h, NULL));
-    RegCloseKey(h);
+    {
+        ScopedKey key;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\OVQ\\QV7TestProduct\\1.5",
+                                                 0, NULL, 0, KEY_ALL_ACCESS, NULL, key.Receive(), NULL));
+    }
     EXPECT_TRUE(CRegistryKey("QV7TestProduct", "1.5").KeyExists());
     EXPECT_FALSE(CRegistryKey("QV7TestProduct", "1.50").KeyExists());
     EXPECT_TRUE(CRegistryKey("OVQ\\QV7TestProduct\\1.5").KeyExists());

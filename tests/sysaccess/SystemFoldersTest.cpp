@@ -2,7 +2,7 @@
 // a long name built by listing) give what the newer functions give here.
 #include "sysaccess/LongPath.h"
 #include "sysaccess/SystemFolders.h"
-#include "tests/support/ProductFixture.h"
+#include "tests/support/Machine.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>

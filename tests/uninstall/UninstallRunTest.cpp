@@ -2,9 +2,9 @@
 // as a user would, in each Windows family, with the machine compared before
 // and after.
 #include "res/resource.h"
-#include "tests/support/Captions.h"
-#include "tests/support/Gui.h"
+#include "tests/support/Machine.h"
 #include "tests/support/ProductFixture.h"
+#include "tests/support/ProgramDriver.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -20,69 +20,43 @@ const char kConfirm[] = "ｱﾝｲﾝｽﾄｰﾙを実行します。よろし�
 const char kComplete[] = "完全に削除しました。";
 const char kPartly[] = "削除に成功しました。";
 const char kNothing[] = "削除されているか、削除に失敗しました。";
-const char kProductKey[] = "Software\\OVQ\\Quorvane7";
-const char kUninstallEntry[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvane7";
 
 class UninstallRunTest : public testing::Test {
 protected:
-    void SetUp() override { RemoveProductLeftovers(m_family); }
+    void SetUp() override { Use("win10"); }
     void TearDown() override { RemoveProductLeftovers(m_family); }
 
+    // The family the next runs are in, with nothing of the product left.
     void Use(const std::string& family)
     {
         RemoveProductLeftovers(m_family);
         m_family = family;
         RemoveProductLeftovers(family);
-        SetWindowsVersion("QV7UNINSTALL.EXE", family);
-    }
-
-    // Starts the program and waits for its main dialog.
-    HWND Start(RunningProgram& program)
-    {
-        EXPECT_TRUE(program.Started());
-        HWND hDlg = WaitForDialog(program.Pid(), kDialogCaption);
-        EXPECT_NE(nullptr, hDlg);
-        return hDlg;
-    }
-
-    // Presses Execute and answers the message box that comes: its text.
-    static std::string ExecuteAndAnswer(const RunningProgram& program, HWND hDlg, int answer)
-    {
-        ClickButton(hDlg, IDOK);
-        HWND hBox = WaitForDialog(program.Pid(), kBoxCaption);
-        if (!hBox)
-            return "(no message box)";
-        std::string text = MessageBoxText(hBox);
-        ClickButton(hBox, answer);
-        WaitForWindowGone(hBox);
-        return text;
-    }
-
-    // Execute, Yes, and the report, which is answered too.
-    static std::string Uninstall(RunningProgram& program, HWND hDlg)
-    {
-        std::string confirm = ExecuteAndAnswer(program, hDlg, IDYES);
-        EXPECT_EQ(kConfirm, confirm);
-        HWND hReport = WaitForDialog(program.Pid(), kBoxCaption);
-        if (!hReport)
-            return "(no report)";
-        std::string report = MessageBoxText(hReport);
-        ClickButton(hReport, IDOK);
-        EXPECT_TRUE(program.WaitForExit());
-        return report;
+        ASSERT_TRUE(SetWindowsVersion("QV7UNINSTALL.EXE", family));
     }
 
     std::string m_family = "win10";
 };
 
-bool IsFootprint(const std::string& line, const InstalledProduct& product)
+// Steps that make the program's main dialog come up, for ASSERT_TRUE.
+bool Started(ProgramDriver& program, const std::string& exe = QV7_EXE,
+             const std::vector<std::string>& environment = {})
 {
-    for (const std::string& part : {product.installDir, product.groupDir, std::string(kProductKey) + "\\",
-                                    std::string(kUninstallEntry)})
-        if (line.find(part) != std::string::npos)
-            return true;
-    return line == std::string("key ") + kProductKey ||
-           line.rfind(std::string("value ") + kProductKey + "|", 0) == 0;
+    return program.Start(exe, environment) && program.WaitForMainDialog();
+}
+
+void ClearStockBookBox(ProgramDriver& program)
+{
+    PostMessageA(GetDlgItem(program.MainDialog(), IDC_DELETE_STOCKBOOK), BM_CLICK, 0, 0);
+}
+
+// Nothing was created, and nothing removed that is not the product's.
+void ExpectOnlyTheProductGone(const std::set<std::string>& before, const InstalledProduct& product)
+{
+    std::set<std::string> after = TakeSnapshot();
+    EXPECT_EQ(std::set<std::string>(), Missing(after, before)) << "created by the run";
+    for (const std::string& line : Missing(before, after))
+        EXPECT_TRUE(IsFootprint(line, product)) << "removed outside the product: " << line;
 }
 
 TEST_F(UninstallRunTest, EverythingGoesInEveryFamily)
@@ -90,42 +64,39 @@ TEST_F(UninstallRunTest, EverythingGoesInEveryFamily)
     for (const char* family : {"win98", "nt40", "win2k", "win10"}) {
         SCOPED_TRACE(family);
         Use(family);
-        InstalledProduct product = LayProduct(family);
+        InstalledProduct product;
+        ASSERT_TRUE(LayProduct(family, product));
         std::set<std::string> installed = TakeSnapshot();
 
-        RunningProgram program(QV7_EXE);
-        HWND hDlg = Start(program);
-        ASSERT_NE(nullptr, hDlg);
-        EXPECT_EQ(kComplete, Uninstall(program, hDlg));
+        ProgramDriver program;
+        ASSERT_TRUE(Started(program)) << program.Failure();
+        EXPECT_EQ(kComplete, program.Uninstall());
 
         EXPECT_FALSE(PathExists(product.installDir));
         EXPECT_FALSE(PathExists(product.groupDir));
-        EXPECT_FALSE(RegKeyExists(kProductKey));
-        EXPECT_FALSE(RegKeyExists(kUninstallEntry));
+        EXPECT_FALSE(RegKeyExists(kProductKeyPath));
+        EXPECT_FALSE(RegKeyExists(kUninstallEntryPath));
         EXPECT_TRUE(RegKeyExists("Software\\OVQ"));
-        std::set<std::string> after = TakeSnapshot();
-        EXPECT_EQ(std::set<std::string>(), Missing(after, installed)) << "created by the run";
-        for (const std::string& line : Missing(installed, after))
-            EXPECT_TRUE(IsFootprint(line, product)) << "removed outside the product: " << line;
+        ExpectOnlyTheProductGone(installed, product);
     }
 }
 
 TEST_F(UninstallRunTest, StockBookKeptWhenTheBoxIsClear)
 {
-    InstalledProduct product = LayProduct("win10");
-    RunningProgram program(QV7_EXE);
-    HWND hDlg = Start(program);
-    ASSERT_NE(nullptr, hDlg);
-    PostMessageA(GetDlgItem(hDlg, IDC_DELETE_STOCKBOOK), BM_CLICK, 0, 0);
-    EXPECT_EQ(kPartly, Uninstall(program, hDlg));
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
+    ProgramDriver program;
+    ASSERT_TRUE(Started(program)) << program.Failure();
+    ClearStockBookBox(program);
+    EXPECT_EQ(kPartly, program.Uninstall());
 
     for (const char* file : {"\\銘柄一覧.QVB", "\\Index.dat", "\\2026年\\ソフト予定表.QVB"})
         EXPECT_TRUE(PathExists(product.stockBookDir + file)) << file;
     EXPECT_FALSE(PathExists(product.installDir + "\\QV7.EXE"));
     EXPECT_FALSE(PathExists(product.installDir + "\\System"));
     EXPECT_FALSE(PathExists(product.groupDir));
-    EXPECT_FALSE(RegKeyExists(kProductKey));
-    EXPECT_FALSE(RegKeyExists(kUninstallEntry));
+    EXPECT_FALSE(RegKeyExists(kProductKeyPath));
+    EXPECT_FALSE(RegKeyExists(kUninstallEntryPath));
 }
 
 struct StockBookRecord {
@@ -145,24 +116,37 @@ TEST_F(UninstallRunTest, StockBookKeptWhateverItsRecordSays)
     };
     for (const StockBookRecord& r : records) {
         SCOPED_TRACE(r.name);
-        InstalledProduct product = LayProduct("win10");
-        SetRegString(kProductKey, "StockBookPath", r.value(product));
+        InstalledProduct product;
+        ASSERT_TRUE(LayProduct("win10", product));
+        ASSERT_TRUE(SetRegString(kProductKeyPath, "StockBookPath", r.value(product)));
         std::set<std::string> installed = TakeSnapshot();
-        RunningProgram program(QV7_EXE);
-        HWND hDlg = Start(program);
-        ASSERT_NE(nullptr, hDlg);
-        PostMessageA(GetDlgItem(hDlg, IDC_DELETE_STOCKBOOK), BM_CLICK, 0, 0);
-        EXPECT_EQ(kPartly, Uninstall(program, hDlg));
+        ProgramDriver program;
+        ASSERT_TRUE(Started(program)) << program.Failure();
+        ClearStockBookBox(program);
+        EXPECT_EQ(kPartly, program.Uninstall());
 
         for (const char* file : {"\\銘柄一覧.QVB", "\\Index.dat", "\\2026年\\ソフト予定表.QVB"})
             EXPECT_TRUE(PathExists(product.stockBookDir + file)) << file;
         EXPECT_EQ(!r.installFolderGoes, PathExists(product.installDir + "\\QV7.EXE"));
         EXPECT_FALSE(PathExists(product.groupDir));
-        EXPECT_FALSE(RegKeyExists(kUninstallEntry));
-        for (const std::string& line : Missing(installed, TakeSnapshot()))
-            EXPECT_TRUE(IsFootprint(line, product)) << "removed outside the product: " << line;
+        EXPECT_FALSE(RegKeyExists(kUninstallEntryPath));
+        ExpectOnlyTheProductGone(installed, product);
         RemoveProductLeftovers("win10");
     }
+}
+
+// The stock-book step fails on its own when its folder is already gone:
+// the other four count, and the report says so.
+TEST_F(UninstallRunTest, StockBookAlreadyGoneGivesThePartialReport)
+{
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
+    ASSERT_TRUE(DeleteTree(product.stockBookDir));
+    ProgramDriver program;
+    ASSERT_TRUE(Started(program)) << program.Failure();
+    EXPECT_EQ(kPartly, program.Uninstall());
+    EXPECT_FALSE(PathExists(product.installDir));
+    EXPECT_FALSE(RegKeyExists(kProductKeyPath));
 }
 
 // A window of the product's own programs, made by this process.
@@ -177,13 +161,8 @@ public:
         RegisterClassA(&wc);
         m_hWnd = CreateWindowA(windowClass, "", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL, wc.hInstance, NULL);
     }
-    ~ProductWindow() { Close(); }
-    void Close()
-    {
-        if (m_hWnd)
-            DestroyWindow(m_hWnd);
-        m_hWnd = NULL;
-    }
+    ~ProductWindow() { DestroyWindow(m_hWnd); }
+    bool IsOpen() const { return m_hWnd != NULL; }
 
 private:
     HWND m_hWnd;
@@ -201,107 +180,92 @@ const Refusal kRefusals[] = {
 
 TEST_F(UninstallRunTest, RefusesWhileTheProductRunsAndWhenNotConfirmed)
 {
-    LayProduct("win10");
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
     std::set<std::string> installed = TakeSnapshot();
-    RunningProgram program(QV7_EXE);
-    HWND hDlg = Start(program);
-    ASSERT_NE(nullptr, hDlg);
+    ProgramDriver program;
+    ASSERT_TRUE(Started(program)) << program.Failure();
     for (const Refusal& r : kRefusals) {
+        SCOPED_TRACE(r.windowClass);
         ProductWindow window(r.windowClass);
-        EXPECT_EQ(r.message, ExecuteAndAnswer(program, hDlg, IDOK)) << r.windowClass;
-        EXPECT_TRUE(IsWindowVisible(hDlg));
+        ASSERT_TRUE(window.IsOpen());
+        ShownBox box;
+        ASSERT_TRUE(program.Click(IDOK) && program.TakeBox(box)) << program.Failure();
+        EXPECT_EQ(r.message, box.text);
+        EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
+        EXPECT_EQ(IDI_HAND, box.icon);
+        ASSERT_TRUE(program.Answer(box, IDOK)) << program.Failure();
+        EXPECT_TRUE(IsWindowVisible(program.MainDialog()));
     }
     // No, twice: each Execute asks again.
-    EXPECT_EQ(kConfirm, ExecuteAndAnswer(program, hDlg, IDNO));
-    EXPECT_EQ(kConfirm, ExecuteAndAnswer(program, hDlg, IDNO));
-    EXPECT_TRUE(IsWindowVisible(hDlg));
+    EXPECT_EQ(kConfirm, program.Execute(IDNO));
+    EXPECT_EQ(kConfirm, program.Execute(IDNO));
+    EXPECT_TRUE(IsWindowVisible(program.MainDialog()));
     EXPECT_EQ("", Changes(installed, TakeSnapshot()));
-    EXPECT_EQ(kComplete, Uninstall(program, hDlg));
-}
-
-// The refusal's box carries the stop icon's single OK button.
-TEST_F(UninstallRunTest, RefusalHasOnlyAnOKButton)
-{
-    LayProduct("win10");
-    RunningProgram program(QV7_EXE);
-    HWND hDlg = Start(program);
-    ASSERT_NE(nullptr, hDlg);
-    ProductWindow window(kRefusals[0].windowClass);
-    ClickButton(hDlg, IDOK);
-    HWND hBox = WaitForDialog(program.Pid(), kBoxCaption);
-    ASSERT_NE(nullptr, hBox);
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hBox, IDOK)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hBox, IDYES)));
-    ClickButton(hBox, IDOK);
-    WaitForWindowGone(hBox);
-    ClickButton(hDlg, IDCANCEL);
-    EXPECT_TRUE(program.WaitForExit());
+    EXPECT_EQ(kComplete, program.Uninstall());
 }
 
 struct Leftover {
     const char* name;
-    std::function<void(const InstalledProduct&)> removeWhileOpen;
-    bool productKeyDeleted;
+    bool (*removeWhileOpen)();
 };
 
 // The dialog was reached, then the product went (or went partly) before
-// Execute: nothing left to count.
-TEST_F(UninstallRunTest, AlreadyRemovedCountsNothing)
+// Execute: nothing left to count, and nothing created, not even a key.
+TEST_F(UninstallRunTest, AlreadyRemovedCountsNothingAndCreatesNothing)
 {
     const Leftover cases[] = {
-        {"everything gone",
-         [](const InstalledProduct& p) {
+        {"everything gone", [] {
              RemoveProductLeftovers("win10");
-             (void)p;
-         },
-         true},
-        {"version key gone, product key left",
-         [](const InstalledProduct&) {
+             return true;
+         }},
+        {"version key gone, product key left", [] {
              RemoveProductLeftovers("win10");
-             SetRegString(kProductKey, "Other", "x");
-         },
-         true},
+             return SetRegString(kProductKeyPath, "Other", "x");
+         }},
     };
     for (const Leftover& c : cases) {
         SCOPED_TRACE(c.name);
-        InstalledProduct product = LayProduct("win10");
-        RunningProgram program(QV7_EXE);
-        HWND hDlg = Start(program);
-        ASSERT_NE(nullptr, hDlg);
-        c.removeWhileOpen(product);
-        EXPECT_EQ(kNothing, Uninstall(program, hDlg));
-        EXPECT_EQ(!c.productKeyDeleted, RegKeyExists(kProductKey));
+        InstalledProduct product;
+        ASSERT_TRUE(LayProduct("win10", product));
+        ProgramDriver program;
+        ASSERT_TRUE(Started(program)) << program.Failure();
+        ASSERT_TRUE(c.removeWhileOpen());
+        std::set<std::string> before = TakeSnapshot();
+        EXPECT_EQ(kNothing, program.Uninstall());
+        EXPECT_FALSE(RegKeyExists(kProductKeyPath));
+        EXPECT_EQ(std::set<std::string>(), Missing(TakeSnapshot(), before)) << "created by the run";
     }
 }
 
 TEST_F(UninstallRunTest, FileInUseKeepsTheReportHonest)
 {
-    InstalledProduct product = LayProduct("win10");
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
     std::string held = product.installDir + "\\QV7.EXE";
-    HANDLE hHeld = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
-    RunningProgram program(QV7_EXE);
-    HWND hDlg = Start(program);
-    ASSERT_NE(nullptr, hDlg);
-    EXPECT_EQ(kPartly, Uninstall(program, hDlg));
-    CloseHandle(hHeld);
+    ScopedHandle hHeld(CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL));
+    ASSERT_TRUE(hHeld.IsValid());
+    ProgramDriver program;
+    ASSERT_TRUE(Started(program)) << program.Failure();
+    EXPECT_EQ(kPartly, program.Uninstall());
+    hHeld.Close();
     EXPECT_TRUE(PathExists(held));
     EXPECT_FALSE(PathExists(product.groupDir));
-    EXPECT_FALSE(RegKeyExists(kProductKey));
-    EXPECT_FALSE(RegKeyExists(kUninstallEntry));
+    EXPECT_FALSE(RegKeyExists(kProductKeyPath));
+    EXPECT_FALSE(RegKeyExists(kUninstallEntryPath));
 }
 
 // From Vista on the group lies under the all-users Programs folder, not
 // under a Start-menu folder named プログラム.
 TEST_F(UninstallRunTest, GroupUnderCommonProgramsOnWin10)
 {
-    InstalledProduct product = LayProduct("win10");
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
     std::string programs = ShellFolder(CSIDL_COMMON_PROGRAMS);
     EXPECT_EQ(programs + "\\クオーヴェイン７", product.groupDir);
-    RunningProgram program(QV7_EXE);
-    HWND hDlg = Start(program);
-    ASSERT_NE(nullptr, hDlg);
-    EXPECT_EQ(kComplete, Uninstall(program, hDlg));
+    ProgramDriver program;
+    ASSERT_TRUE(Started(program)) << program.Failure();
+    EXPECT_EQ(kComplete, program.Uninstall());
     EXPECT_FALSE(PathExists(product.groupDir));
     EXPECT_TRUE(PathExists(programs));
 }
@@ -359,10 +323,8 @@ bool RestartWindows()
     char commandLine[] = "wineboot.exe -r";
     if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
         return false;
-    bool ended = WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0;
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    return ended;
+    ScopedHandle process(pi.hProcess), thread(pi.hThread);
+    return WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0;
 }
 
 struct OwnFolderRun {
@@ -387,17 +349,17 @@ TEST_F(UninstallRunTest, StartedFromItsOwnFolderLeavesNothingAfterARestart)
         SCOPED_TRACE(std::string(run.family) + (run.movable ? "" : ", no temporary folder"));
         Use(run.family);
         ClearRestartWork();
-        InstalledProduct product = LayProduct(run.family);
+        InstalledProduct product;
+        ASSERT_TRUE(LayProduct(run.family, product));
         std::string own = product.installDir + "\\QV7UNINSTALL.EXE";
         ASSERT_TRUE(CopyFileA(QV7_EXE, own.c_str(), FALSE));
         std::set<std::string> installed = TakeSnapshot();
 
-        RunningProgram program(own.c_str(), run.environment);
-        HWND hDlg = Start(program);
-        ASSERT_NE(nullptr, hDlg);
-        EXPECT_EQ(run.movable ? kComplete : kPartly, Uninstall(program, hDlg));
+        ProgramDriver program;
+        ASSERT_TRUE(Started(program, own, run.environment)) << program.Failure();
+        EXPECT_EQ(run.movable ? kComplete : kPartly, program.Uninstall());
         EXPECT_FALSE(PathExists(product.groupDir));
-        EXPECT_FALSE(RegKeyExists(kProductKey));
+        EXPECT_FALSE(RegKeyExists(kProductKeyPath));
         for (const std::string& line : Missing(installed, TakeSnapshot()))
             EXPECT_TRUE(IsFootprint(line, product)) << "removed outside the product: " << line;
 
@@ -416,10 +378,7 @@ TEST_F(UninstallRunTest, StartedFromItsOwnFolderLeavesNothingAfterARestart)
         }
         ASSERT_TRUE(RestartWindows());
         EXPECT_EQ(std::vector<std::string>(), MovedCopies());
-        if (run.movable)
-            EXPECT_FALSE(PathExists(product.installDir));
-        else
-            EXPECT_FALSE(PathExists(own));
+        EXPECT_FALSE(PathExists(run.movable ? product.installDir : own));
         ClearRestartWork();
     }
 }
@@ -428,11 +387,11 @@ TEST_F(UninstallRunTest, StartedFromItsOwnFolderLeavesNothingAfterARestart)
 TEST_F(UninstallRunTest, StartedFromElsewhereMovesNothing)
 {
     ClearRestartWork();
-    LayProduct("win10");
-    RunningProgram program(QV7_EXE);
-    HWND hDlg = Start(program);
-    ASSERT_NE(nullptr, hDlg);
-    EXPECT_EQ(kComplete, Uninstall(program, hDlg));
+    InstalledProduct product;
+    ASSERT_TRUE(LayProduct("win10", product));
+    ProgramDriver program;
+    ASSERT_TRUE(Started(program)) << program.Failure();
+    EXPECT_EQ(kComplete, program.Uninstall());
     EXPECT_TRUE(PathExists(QV7_EXE));
     EXPECT_EQ("", PendingDeletions());
     EXPECT_EQ(std::vector<std::string>(), MovedCopies());
