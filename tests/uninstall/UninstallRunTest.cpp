@@ -59,6 +59,12 @@ void ExpectOnlyTheProductGone(const std::set<std::string>& before, const Install
         EXPECT_TRUE(IsFootprint(line, product)) << "removed outside the product: " << line;
 }
 
+void ExpectStockBookKept(const InstalledProduct& product)
+{
+    for (const char* file : {"\\銘柄一覧.QVB", "\\Index.dat", "\\2026年\\ソフト予定表.QVB"})
+        EXPECT_TRUE(PathExists(product.stockBookDir + file)) << file;
+}
+
 TEST_F(UninstallRunTest, EverythingGoesInEveryFamily)
 {
     for (const char* family : {"win98", "nt40", "win2k", "win10"}) {
@@ -90,8 +96,7 @@ TEST_F(UninstallRunTest, StockBookKeptWhenTheBoxIsClear)
     ClearStockBookBox(program);
     EXPECT_EQ(kPartly, program.Uninstall());
 
-    for (const char* file : {"\\銘柄一覧.QVB", "\\Index.dat", "\\2026年\\ソフト予定表.QVB"})
-        EXPECT_TRUE(PathExists(product.stockBookDir + file)) << file;
+    ExpectStockBookKept(product);
     EXPECT_FALSE(PathExists(product.installDir + "\\QV7.EXE"));
     EXPECT_FALSE(PathExists(product.installDir + "\\System"));
     EXPECT_FALSE(PathExists(product.groupDir));
@@ -125,8 +130,7 @@ TEST_F(UninstallRunTest, StockBookKeptWhateverItsRecordSays)
         ClearStockBookBox(program);
         EXPECT_EQ(kPartly, program.Uninstall());
 
-        for (const char* file : {"\\銘柄一覧.QVB", "\\Index.dat", "\\2026年\\ソフト予定表.QVB"})
-            EXPECT_TRUE(PathExists(product.stockBookDir + file)) << file;
+        ExpectStockBookKept(product);
         EXPECT_EQ(!r.installFolderGoes, PathExists(product.installDir + "\\QV7.EXE"));
         EXPECT_FALSE(PathExists(product.groupDir));
         EXPECT_FALSE(RegKeyExists(kUninstallEntryPath));
